@@ -1,0 +1,30 @@
+# The two commands a new user needs: `make run` and `make test`.
+BUILD ?= build
+JOBS ?= $(shell nproc)
+FILE ?=
+
+.PHONY: all deps build run test bench clean
+
+all: build
+
+deps:
+	@scripts/install-deps.sh build test
+
+build: deps
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE= >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	@scripts/run.sh $(BUILD)/src/shell/tessary $(FILE)
+
+test: build
+	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	@scripts/install-deps.sh bench
+	@cmake -S . -B $(BUILD) -DTESSARY_BENCH=ON >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS) --target benchmarks
+	@scripts/bench.sh $(BUILD)
+
+clean:
+	rm -rf $(BUILD)

@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Installs, from Debian's archive, whichever of the named package groups'
+# packages are missing. Groups: build, test, bench, fuzz.
+set -euo pipefail
+
+declare -A groups=(
+  [build]="g++ make cmake pkg-config libgtkmm-2.4-dev"
+  [test]="googletest libgtest-dev xvfb xauth xdotool imagemagick dbus at-spi2-core libgail-common python3 python3-pyatspi python3-xlib"
+  [bench]="libbenchmark-dev qqwing valgrind"
+  [fuzz]="clang libclang-rt-14-dev"
+)
+
+wanted=()
+for group in "${@:-build test}"; do
+  for group_name in $group; do wanted+=(${groups[$group_name]}); done
+done
+
+missing=()
+for package in "${wanted[@]}"; do
+  status=$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null || true)
+  [ "$status" = installed ] || missing+=("$package")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+as_root=()
+if [ "$(id -u)" -ne 0 ]; then as_root=(sudo); fi
+export DEBIAN_FRONTEND=noninteractive
+# A fresh machine may have empty package lists.
+if ! ls /var/lib/apt/lists/*_Packages* >/dev/null 2>&1; then
+  "${as_root[@]}" apt-get update -q
+fi
+if ! "${as_root[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"; then
+  # Stale lists name versions the mirror no longer has.
+  "${as_root[@]}" apt-get update -q
+  "${as_root[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi

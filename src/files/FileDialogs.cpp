@@ -1,0 +1,5 @@
+#include "shell/App.h"
+
+void App::openPuzzleDialog() {}
+
+void App::savePuzzleDialog() {}

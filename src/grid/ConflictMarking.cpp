@@ -1,0 +1,5 @@
+#include "shell/App.h"
+
+void App::cellChanged() {}
+
+int App::readGrid(Placement*, unsigned char*, unsigned char*) { return 0; }

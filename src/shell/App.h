@@ -1,0 +1,61 @@
+#pragma once
+
+#include <string>
+
+#include <gtkmm.h>
+
+#include "grid/Placement.h"
+
+// The one application object: it holds everything that outlives a single
+// signal handler, and every command and handler of the window is one of its
+// members. A local of main, it outlives every widget whose signals refer to it.
+class App {
+ public:
+  App();
+
+  // The window (window layout and wiring)
+  void buildWindow(Gtk::Window& window);
+
+  // Title, About, Quit and font scaling
+  void setTitle(const Glib::ustring& text);
+  void showAbout();
+  void quit();
+  void resizeFont(Gtk::Allocation& allocation);
+
+  // The grid view
+  void showPuzzle(const Placement* placements, const unsigned char* shown);
+  void clearPuzzle();
+  void cellChanged();
+  int readGrid(Placement* placements, unsigned char* used, unsigned char* shown);
+
+  // Solve, Generate and Load Seed
+  void solvePuzzle();
+  void generateFromSeed(int seed, float difficulty);
+  void generatePuzzle();
+  void loadSeed();
+
+  // Puzzle strings and files, Open and Save
+  int setFromString(const std::string& text);
+  std::string getString();
+  int openPuzzle(const std::string& path);
+  int savePuzzle(const std::string& path);
+  void openPuzzleDialog();
+  void savePuzzleDialog();
+
+  // The grid's entries, column-major: the entry of (row, col) is cells[col*9 + row].
+  Gtk::Entry* cells[81];
+  // The slider's value, 0 (Easy) to 1 (Hard); created here, never released.
+  Gtk::Adjustment* difficulty;
+  Gtk::Window* window;
+  // True while the program itself writes into the cells, so that the
+  // change handler neither filters nor marks those writes.
+  bool updating;
+  // Font size in Pango units per pixel of cell width; 0 until measured.
+  float fontRatio;
+  Gdk::Color conflictColor;
+  // The last puzzle file opened or saved, offered by the Open and Save dialogs.
+  std::string fileName;
+
+  // Entry of the cell at (row, col).
+  Gtk::Entry& cellAt(int row, int col) { return *cells[col * 9 + row]; }
+};

@@ -1,0 +1,3 @@
+#include "shell/App.h"
+
+void App::resizeFont(Gtk::Allocation&) {}

@@ -1,0 +1,117 @@
+#include "shell/App.h"
+
+namespace {
+
+// Cells widen with their table but keep their natural height.
+const Gtk::AttachOptions kWide = Gtk::EXPAND | Gtk::FILL;
+const Gtk::AttachOptions kNatural = Gtk::SHRINK;
+
+void attach(Gtk::Table& table, Gtk::Widget& widget, int left, int right, int top, int bottom) {
+  table.attach(widget, left, right, top, bottom, kWide, kNatural, 0, 0);
+}
+
+Gtk::Button* commandButton(const Glib::ustring& label, const Gtk::StockID& icon) {
+  Gtk::Button* button = Gtk::manage(new Gtk::Button());
+  button->set_label(label);
+  button->set_use_underline(true);
+  button->set_image(*Gtk::manage(new Gtk::Image(icon, Gtk::ICON_SIZE_BUTTON)));
+  return button;
+}
+
+Gtk::Label* italicLabel(const Glib::ustring& markup) {
+  Gtk::Label* label = Gtk::manage(new Gtk::Label());
+  label->set_label(markup);
+  label->set_use_markup(true);
+  return label;
+}
+
+// The slider with "Easy" under its left end and "Hard" under its right.
+Gtk::VBox* difficultyBox(Gtk::Adjustment& difficulty) {
+  Gtk::VBox* box = Gtk::manage(new Gtk::VBox(false, 0));
+  Gtk::HScale* slider = Gtk::manage(new Gtk::HScale());
+  slider->set_draw_value(false);
+  slider->set_adjustment(difficulty);
+  box->pack_start(*slider, Gtk::PACK_EXPAND_WIDGET, 0);
+  Gtk::HBox* labels = Gtk::manage(new Gtk::HBox(false, 0));
+  box->pack_start(*labels, Gtk::PACK_EXPAND_WIDGET, 0);
+  labels->pack_start(*italicLabel("<i>Easy</i>"), false, false, 0);
+  labels->pack_end(*italicLabel("<i>Hard</i>"), false, false, 0);
+  return box;
+}
+
+}  // namespace
+
+void App::buildWindow(Gtk::Window& mainWindow) {
+  Gtk::Table* grid = Gtk::manage(new Gtk::Table(9, 9, false));
+  // An empty description changes nothing now, but gives every cell a font
+  // in its modifier style that the font scaling reads back and resizes.
+  Pango::FontDescription unchangedFont;
+  for (int col = 0; col < 9; ++col) {
+    for (int row = 0; row < 9; ++row) {
+      Gtk::Entry* cell = Gtk::manage(new Gtk::Entry());
+      cell->signal_changed().connect(sigc::mem_fun(*this, &App::cellChanged));
+      cell->set_width_chars(2);
+      cell->set_alignment(0.5);
+      cell->set_max_length(1);
+      cell->modify_font(unchangedFont);
+      cells[col * 9 + row] = cell;
+      attach(*grid, *cell, col, col + 1, row, row + 1);
+    }
+  }
+  // Wider gaps after the third and sixth column and row draw the boxes apart.
+  grid->set_col_spacing(2, 8);
+  grid->set_col_spacing(5, 8);
+  grid->set_row_spacing(2, 8);
+  grid->set_row_spacing(5, 8);
+
+  Gtk::Button* generate = commandButton("_Generate", Gtk::Stock::EXECUTE);
+  generate->signal_clicked().connect(sigc::mem_fun(*this, &App::generatePuzzle));
+  Gtk::Button* seed = commandButton("_Load Seed", Gtk::Stock::OPEN);
+  seed->signal_clicked().connect(sigc::mem_fun(*this, &App::loadSeed));
+  Gtk::Button* solve = commandButton("_Solve", Gtk::Stock::APPLY);
+  solve->signal_clicked().connect(sigc::mem_fun(*this, &App::solvePuzzle));
+  Gtk::Button* clear = commandButton("_Clear", Gtk::Stock::CLEAR);
+  clear->signal_clicked().connect(sigc::mem_fun(*this, &App::clearPuzzle));
+
+  Gtk::Button* open = Gtk::manage(new Gtk::Button(Gtk::Stock::OPEN));
+  open->signal_clicked().connect(sigc::mem_fun(*this, &App::openPuzzleDialog));
+  Gtk::Button* save = Gtk::manage(new Gtk::Button(Gtk::Stock::SAVE));
+  save->signal_clicked().connect(sigc::mem_fun(*this, &App::savePuzzleDialog));
+  Gtk::VBox* slider = difficultyBox(*difficulty);
+  Gtk::Button* about = Gtk::manage(new Gtk::Button(Gtk::Stock::ABOUT));
+  about->signal_clicked().connect(sigc::mem_fun(*this, &App::showAbout));
+  Gtk::Button* quitButton = Gtk::manage(new Gtk::Button(Gtk::Stock::QUIT));
+  quitButton->signal_clicked().connect(sigc::mem_fun(*this, &App::quit));
+
+  Gtk::Table* commands = Gtk::manage(new Gtk::Table(6, 2, false));
+  commands->set_row_spacings(12);
+  commands->set_col_spacings(6);
+  attach(*commands, *generate, 0, 2, 0, 1);
+  attach(*commands, *slider, 0, 2, 1, 2);
+  attach(*commands, *solve, 0, 2, 2, 3);
+  attach(*commands, *clear, 1, 2, 3, 4);
+  attach(*commands, *seed, 0, 1, 3, 4);
+  attach(*commands, *open, 1, 2, 4, 5);
+  attach(*commands, *save, 0, 1, 4, 5);
+  attach(*commands, *about, 0, 1, 5, 6);
+  attach(*commands, *quitButton, 1, 2, 5, 6);
+
+  Gtk::HBox* outer = Gtk::manage(new Gtk::HBox(false, 0));
+  outer->pack_start(*grid, true, true, 0);
+  outer->pack_start(*commands, false, false, 0);
+  outer->set_border_width(12);
+  outer->set_spacing(12);
+  outer->signal_size_allocate().connect(sigc::mem_fun(*this, &App::resizeFont));
+
+  mainWindow.add(*outer);
+  mainWindow.set_resizable(true);
+  mainWindow.show_all();
+  window = &mainWindow;
+
+  conflictColor.parse("red");
+
+  // Showing the window has given every cell its first size and its style,
+  // so the digits can from now on keep this ratio of font to cell width.
+  const Pango::FontDescription font = cells[0]->get_style()->get_font();
+  fontRatio = static_cast<float>(font.get_size()) / static_cast<float>(cells[0]->get_width());
+}

@@ -1,0 +1,82 @@
+#pragma once
+
+#include <functional>
+#include <sstream>
+#include <string>
+
+#include <gtest/gtest.h>
+#include <gtkmm.h>
+
+#include "shell/App.h"
+
+namespace gui {
+
+// A built main window, as the program has it when its main loop starts.
+class AppTest : public ::testing::Test {
+ protected:
+  void SetUp() override { app.buildWindow(window); }
+
+  Gtk::Entry& cell(int row, int col) { return app.cellAt(row, col); }
+  // Types text into a cell as the player would: the change handler runs.
+  void type(int row, int col, const Glib::ustring& text) { cell(row, col).set_text(text); }
+
+  App app;  // made before the window, so it outlives every widget
+  Gtk::Window window;
+};
+
+// Lets the toolkit handle everything that is pending (redraws, resizes).
+void settle();
+
+// True when the cell carries a base colour override for its normal state.
+bool isMarked(Gtk::Entry& cell);
+// True when that override is pure red.
+bool isRed(Gtk::Entry& cell);
+
+// The modal dialog now shown, if any.
+Gtk::Dialog* modalDialog();
+// Runs answer on the next modal dialog to appear, from inside its run().
+void answerNextDialog(std::function<void(Gtk::Dialog&)> answer);
+// The primary text of a message dialog, markup included.
+Glib::ustring messageText(Gtk::Dialog& dialog);
+
+// The first widget of type T inside a container, searched depth first.
+template <typename T>
+T* findChild(Gtk::Container& container) {
+  for (Gtk::Widget* child : container.get_children()) {
+    if (T* found = dynamic_cast<T*>(child)) return found;
+    if (auto* inner = dynamic_cast<Gtk::Container*>(child)) {
+      if (T* found = findChild<T>(*inner)) return found;
+    }
+  }
+  return nullptr;
+}
+
+// Captures what a stream receives while it lives.
+class StreamCapture {
+ public:
+  explicit StreamCapture(std::ostream& stream) : stream_(stream), saved_(stream.rdbuf(captured_.rdbuf())) {}
+  ~StreamCapture() { stream_.rdbuf(saved_); }
+  std::string text() const { return captured_.str(); }
+
+ private:
+  std::ostream& stream_;
+  std::ostringstream captured_;
+  std::streambuf* saved_;
+};
+
+// A fresh folder, removed with everything in it at the end of the test.
+class TempDir {
+ public:
+  TempDir();
+  ~TempDir();
+  std::string path(const std::string& name) const { return dir_ + "/" + name; }
+  const std::string& dir() const { return dir_; }
+
+ private:
+  std::string dir_;
+};
+
+std::string readFile(const std::string& path);
+void writeFile(const std::string& path, const std::string& bytes);
+
+}  // namespace gui
