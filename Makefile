@@ -22,7 +22,6 @@ test: build
 
 bench: build
 	@scripts/install-deps.sh bench
-	@cmake -S . -B $(BUILD) -DTESSARY_BENCH=ON >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS) --target benchmarks
 	@scripts/bench.sh $(BUILD)
 

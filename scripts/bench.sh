@@ -1,0 +1,5 @@
+#!/usr/bin/env bash
+# bench.sh BUILD: runs every benchmark and prints its figures.
+set -euo pipefail
+build=$1
+root=$(cd "$(dirname "$0")/.." && pwd)

@@ -1,0 +1,6 @@
+#pragma once
+
+// The subcommands of tessary-cli. Each takes the arguments that follow its
+// name and returns the process exit status.
+int runSolve(int argc, char** argv);
+int runGenerate(int argc, char** argv);

@@ -1,0 +1,37 @@
+#include <cstring>
+#include <iostream>
+
+#include "cli/CliCommands.h"
+
+namespace {
+
+const char kUsage[] =
+    "Usage: tessary-cli solve [--moves] [FILE...]\n"
+    "       tessary-cli generate [CODE | --difficulty X]\n"
+    "\n"
+    "solve     Reads puzzles, one 81-character line each ('0' or '.' for an\n"
+    "          empty cell), from the files or from standard input, and solves\n"
+    "          each as Tessary's Solve button does. Whatever Solve writes to\n"
+    "          standard output is written here too, followed by one result\n"
+    "          line: 'solved' and the 81 digits, 'unsolvable', or 'conflict'\n"
+    "          when a digit repeats in a row, column or box. With --moves each\n"
+    "          'solved' line is followed by 'moves' and one line per move of\n"
+    "          the solver: tile, kind (1 deduced, 2 guessed), value (0-8) and\n"
+    "          try. A line that is not a puzzle is reported on standard error\n"
+    "          with its line number, and the exit status is then 1.\n"
+    "\n"
+    "generate  With a seed code, prints the code and the puzzle that Tessary's\n"
+    "          Load Seed builds from it, as an 81-character line ('0' for an\n"
+    "          empty cell). Without one, makes a new code from the clock as the\n"
+    "          Generate button does, at slider position X from 0 (Easy) to 1\n"
+    "          (Hard), 0.5 unless given, and prints it the same way.\n";
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc >= 2 && std::strcmp(argv[1], "solve") == 0) return runSolve(argc - 2, argv + 2);
+  if (argc >= 2 && std::strcmp(argv[1], "generate") == 0) return runGenerate(argc - 2, argv + 2);
+  const bool asked = argc >= 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0);
+  (asked ? std::cout : std::cerr) << kUsage;
+  return asked ? 0 : 2;
+}
