@@ -1,0 +1,59 @@
+"""Starting and ending Tessary, with and without a puzzle file."""
+
+import os
+import tempfile
+
+from tessary_e2e import Tessary, check, run, wait_until
+
+PUZZLE = "530070000600195000098000060800060003400803001700020006060000280000419005000080079"
+
+
+def starts_with_an_empty_editable_grid_and_closes_with_status_0(binary):
+    with Tessary(binary) as t:
+        check(t.grid() == "0" * 81, "grid not empty: " + t.grid())
+        check(all(t.editable(i) for i in range(81)), "a cell is locked")
+        t.close()
+        check(t.wait_exit() == 0, "exit status not 0")
+
+
+def opens_the_file_named_first_and_ignores_the_rest(binary):
+    folder = tempfile.mkdtemp()
+    first, second = os.path.join(folder, "first.sudoku"), os.path.join(folder, "second.sudoku")
+    with open(first, "w") as f:
+        f.write(PUZZLE)
+    with open(second, "w") as f:
+        f.write("1" * 81)
+    with Tessary(binary, first, second) as t:
+        check(t.grid() == PUZZLE, "cells show " + t.grid())
+        # Loaded digits are the player's own: nothing is locked.
+        check(all(t.editable(i) for i in range(81)), "a loaded cell is locked")
+        check(t.stderr() == "", "unexpected message: " + t.stderr())
+        t.close()
+        check(t.wait_exit() == 0, "exit status not 0")
+
+
+def a_missing_file_is_reported_and_the_program_goes_on(binary):
+    with Tessary(binary, "/no/such/puzzle.sudoku") as t:
+        wait_until(lambda: t.stderr() == "openPuzzle: open failed!\n", 5, "the message")
+        check(t.running(), "the program ended")
+        check(t.grid() == "0" * 81, "grid not empty")
+        t.close()
+        check(t.wait_exit() == 0, "exit status not 0")
+
+
+def a_refused_file_leaves_an_empty_grid(binary):
+    folder = tempfile.mkdtemp()
+    path = os.path.join(folder, "short.sudoku")
+    with open(path, "w") as f:
+        f.write(PUZZLE[:80])
+    with Tessary(binary, path) as t:
+        wait_until(lambda: "too short, at 80characters." in t.stderr(), 5, "the message")
+        check(t.grid() == "0" * 81, "grid not empty")
+        t.close()
+        check(t.wait_exit() == 0, "exit status not 0")
+
+
+run(starts_with_an_empty_editable_grid_and_closes_with_status_0,
+    opens_the_file_named_first_and_ignores_the_rest,
+    a_missing_file_is_reported_and_the_program_goes_on,
+    a_refused_file_leaves_an_empty_grid)
