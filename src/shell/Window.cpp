@@ -54,6 +54,8 @@ void App::buildWindow(Gtk::Window& mainWindow) {
       cell->set_alignment(0.5);
       cell->set_max_length(1);
       cell->modify_font(unchangedFont);
+      // Tells a screen reader's user where the cell is.
+      cell->get_accessible()->set_name(Glib::ustring::compose("Row %1, column %2", row + 1, col + 1));
       cells[col * 9 + row] = cell;
       attach(*grid, *cell, col, col + 1, row, row + 1);
     }

@@ -12,6 +12,10 @@ def starts_with_an_empty_editable_grid_and_closes_with_status_0(binary):
     with Tessary(binary) as t:
         check(t.grid() == "0" * 81, "grid not empty: " + t.grid())
         check(all(t.editable(i) for i in range(81)), "a cell is locked")
+        # A screen reader tells the player where each cell is.
+        names = [t.cells[i].name for i in range(81)]
+        check(names == ["Row %d, column %d" % (r, c) for r in range(1, 10) for c in range(1, 10)],
+              "cell names: %s" % names[:10])
         t.close()
         check(t.wait_exit() == 0, "exit status not 0")
 
