@@ -1,8 +1,81 @@
+#include <cerrno>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
 #include <iostream>
+#include <string>
 
 #include "cli/CliCommands.h"
+#include "generator/GridGenerator.h"
+#include "generator/SeedCode.h"
 
-int runGenerate(int, char**) {
-  std::cerr << "tessary-cli: generate is not built yet\n";
+namespace {
+
+int refuse(const std::string& why) {
+  std::cerr << "tessary-cli generate: " << why << "\n";
   return 2;
+}
+
+// A slider position: the whole argument a number from 0 to 1.
+bool readSliderValue(const char* text, double& value) {
+  char* end = nullptr;
+  errno = 0;
+  value = std::strtod(text, &end);
+  return end != text && *end == '\0' && errno == 0 && value >= 0.0 && value <= 1.0;
+}
+
+}  // namespace
+
+// generate CODE prints the code as given and the givens Load Seed builds from
+// it; generate [--difficulty X] makes a new code from the clock as Generate
+// does at slider position X and prints it the same way. A word after "--" is
+// taken as a code even when it begins with '-', as codes may.
+int runGenerate(int argc, char** argv) {
+  const char* code = nullptr;
+  const char* sliderText = nullptr;
+  bool options = true;
+  for (int i = 0; i < argc; ++i) {
+    const std::string word = argv[i];
+    if (options && word == "--") {
+      options = false;
+    } else if (options && word == "--difficulty") {
+      if (sliderText) return refuse("--difficulty is given twice");
+      if (i + 1 == argc) return refuse("--difficulty needs a value from 0 to 1");
+      sliderText = argv[++i];
+    } else if (options && word.size() > 2 && word.compare(0, 2, "--") == 0) {
+      return refuse("unknown option '" + word + "'");
+    } else if (code) {
+      return refuse("takes one seed code, not more");
+    } else {
+      code = argv[i];
+    }
+  }
+  if (code && sliderText) return refuse("takes either a seed code or --difficulty, not both");
+
+  std::string text;
+  SeedCode wanted{0, 0.0f};
+  if (code) {
+    text = code;
+    // The printed line holds the code as given; a line break would split it.
+    if (text.find_first_of("\r\n") != std::string::npos) {
+      return refuse("a seed code is one line of text");
+    }
+    wanted = readSeedCode(text);
+  } else {
+    double slider = 0.5;
+    if (sliderText && !readSliderValue(sliderText, slider)) {
+      return refuse(std::string("--difficulty needs a number from 0 to 1, not '") + sliderText + "'");
+    }
+    const int level = sliderLevel(slider);
+    wanted.seed = seedFromTime(std::time(nullptr));
+    wanted.difficulty = levelDifficulty(level);
+    text = makeSeedCode(level, wanted.seed);
+  }
+
+  Placement placements[kCellCount];
+  unsigned char shown[kCellCount];
+  preparePuzzle(wanted.seed, wanted.difficulty, placements, shown);
+  std::cout << text << ' ' << givensString(placements, shown) << '\n';
+  return 0;
 }
