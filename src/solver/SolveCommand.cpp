@@ -1,3 +1,32 @@
 #include "shell/App.h"
+#include "solver/SolveGivens.h"
 
-void App::solvePuzzle() {}
+namespace {
+
+const char kSolveFailed[] =
+    "<b><big>Solving failed!</big></b>\n\nThe problem could not be solved.  This is probably because it is "
+    "insolvable.  If you are absolutely certain that the initial grid is valid, please send it to the Tessary "
+    "developers.";
+
+}  // namespace
+
+void App::solvePuzzle() {
+  Placement placements[kCellCount];
+  for (Placement& placement : placements) placement = Placement{0, 0, -1, 0, 0, 0};
+  unsigned char shown[kCellCount] = {};
+  unsigned char used[kUsedTablesSize] = {};
+
+  // A repeated digit is already painted red by the reader; nothing more.
+  const int top = readGrid(placements, used, shown);
+  if (top < 0) return;
+
+  MoveList moves;
+  if (solveGivens(placements, top, shown, moves)) {
+    // Every cell is marked shown, so the whole solution appears locked.
+    showPuzzle(placements, shown);
+    return;
+  }
+  // The grid stays as the player left it.
+  Gtk::MessageDialog dialog(kSolveFailed, true, Gtk::MESSAGE_ERROR, Gtk::BUTTONS_OK, true);
+  dialog.run();
+}
