@@ -1,0 +1,123 @@
+#include "GuiHelpers.h"
+
+namespace {
+
+using gui::AppTest;
+
+// The button whose label reads so, anywhere in the window.
+Gtk::Button* buttonLabelled(Gtk::Container& container, const Glib::ustring& label) {
+  for (Gtk::Widget* child : container.get_children()) {
+    if (auto* button = dynamic_cast<Gtk::Button*>(child)) {
+      if (button->get_label() == label) return button;
+    }
+    if (auto* inner = dynamic_cast<Gtk::Container*>(child)) {
+      if (Gtk::Button* found = buttonLabelled(*inner, label)) return found;
+    }
+  }
+  return nullptr;
+}
+
+int aboutDialogsAlive() {
+  int count = 0;
+  GList* tops = gtk_window_list_toplevels();
+  for (GList* l = tops; l; l = l->next) count += GTK_IS_ABOUT_DIALOG(l->data) ? 1 : 0;
+  g_list_free(tops);
+  return count;
+}
+
+TEST_F(AppTest, TitleIsTheBareNameForAnEmptyText) {
+  EXPECT_EQ(window.get_title(), "");  // start-up sets no title
+  app.setTitle("");
+  EXPECT_EQ(window.get_title(), "Tessary");
+}
+
+TEST_F(AppTest, TitleShowsTheTextInParentheses) {
+  app.setTitle("501234567");
+  EXPECT_EQ(window.get_title(), "Tessary (501234567)");
+  app.setTitle(" x ");
+  EXPECT_EQ(window.get_title(), "Tessary ( x )");
+  // Text beyond ASCII passes through the narrow stream unchanged.
+  app.setTitle("Schwer \u00fc \u4e09");
+  EXPECT_EQ(window.get_title(), "Tessary (Schwer \u00fc \u4e09)");
+  app.setTitle("");
+  EXPECT_EQ(window.get_title(), "Tessary");
+}
+
+TEST_F(AppTest, AboutShowsNameVersionAndComment) {
+  app.setTitle("0512");
+  type(0, 0, "4");
+  bool answered = false;
+  gui::answerNextDialog([&](Gtk::Dialog& dialog) {
+    auto* about = dynamic_cast<Gtk::AboutDialog*>(&dialog);
+    ASSERT_NE(about, nullptr);
+    answered = true;
+    EXPECT_EQ(about->get_version(), "0.93");
+    EXPECT_EQ(about->get_program_name(), "Tessary");
+    EXPECT_EQ(about->get_comments(), "A free Su Doku game");
+    EXPECT_TRUE(about->get_modal());
+    EXPECT_EQ(about->get_transient_for(), nullptr);
+    dialog.response(Gtk::RESPONSE_CANCEL);
+  });
+  app.showAbout();
+  EXPECT_TRUE(answered);
+  // The dialog is gone with the handler; the window is as it was.
+  EXPECT_EQ(aboutDialogsAlive(), 0);
+  EXPECT_EQ(window.get_title(), "Tessary (0512)");
+  EXPECT_EQ(cell(0, 0).get_text(), "4");
+}
+
+TEST_F(AppTest, AboutButtonShowsAFreshDialogEachTime) {
+  Gtk::Button* about = buttonLabelled(window, "gtk-about");
+  ASSERT_NE(about, nullptr);
+  for (int i = 0; i < 2; ++i) {
+    int shown = 0;
+    gui::answerNextDialog([&](Gtk::Dialog& dialog) {
+      shown += dynamic_cast<Gtk::AboutDialog*>(&dialog) ? 1 : 0;
+      EXPECT_EQ(aboutDialogsAlive(), 1);
+      dialog.response(Gtk::RESPONSE_DELETE_EVENT);
+    });
+    about->clicked();
+    EXPECT_EQ(shown, 1);
+    EXPECT_EQ(aboutDialogsAlive(), 0);
+  }
+}
+
+// Runs the main loop with a way out: returns false if it had to be stopped
+// by the fallback rather than by what start did.
+bool runMainLoop(const std::function<void()>& start) {
+  bool stoppedByFallback = false;
+  Glib::signal_idle().connect_once(start);
+  sigc::connection fallback = Glib::signal_timeout().connect(
+      [&] {
+        stoppedByFallback = true;
+        Gtk::Main::quit();
+        return false;
+      },
+      5000);
+  Gtk::Main::run();
+  fallback.disconnect();
+  return !stoppedByFallback;
+}
+
+TEST_F(AppTest, QuitEndsTheMainLoop) {
+  type(4, 4, "7");  // unsaved entries do not hold it up
+  EXPECT_TRUE(runMainLoop([&] { app.quit(); }));
+}
+
+TEST_F(AppTest, QuitButtonEndsTheMainLoop) {
+  Gtk::Button* quit = buttonLabelled(window, "gtk-quit");
+  ASSERT_NE(quit, nullptr);
+  EXPECT_TRUE(runMainLoop([&] { quit->clicked(); }));
+}
+
+TEST_F(AppTest, ClearButtonResetsTheTitle) {
+  Gtk::Button* clear = buttonLabelled(window, "_Clear");
+  ASSERT_NE(clear, nullptr);
+  app.setTitle("0042");
+  type(3, 3, "2");
+  clear->clicked();
+  EXPECT_EQ(window.get_title(), "Tessary");
+  EXPECT_EQ(cell(3, 3).get_text(), "");
+}
+
+}  // namespace
