@@ -1,0 +1,250 @@
+#include <algorithm>
+#include <ctime>
+#include <string>
+#include <vector>
+
+#include "GuiHelpers.h"
+#include "generator/GridGenerator.h"
+#include "generator/SeedCode.h"
+
+namespace {
+
+// Givens per slider level, as the difficulty table has them; one more when
+// the centre cell is hidden.
+const int kGivens[11] = {63, 59, 55, 51, 45, 41, 37, 33, 27, 23, 19};
+
+class GenerateCommandTest : public gui::AppTest {
+ protected:
+  // The grid as a puzzle string: a cell's digit, '0' for an empty cell.
+  std::string gridText() {
+    std::string text(81, '0');
+    for (int c = 0; c < 81; ++c) {
+      const Glib::ustring shown = cell(c / 9, c % 9).get_text();
+      if (!shown.empty()) text[c] = shown.raw()[0];
+    }
+    return text;
+  }
+
+  // Every cell's whole look: text, editable, framed, coloured.
+  std::vector<std::string> looks() {
+    std::vector<std::string> all;
+    for (int c = 0; c < 81; ++c) {
+      Gtk::Entry& e = cell(c / 9, c % 9);
+      all.push_back(e.get_text() + (e.get_editable() ? "e" : "-") + (e.get_has_frame() ? "f" : "-") +
+                    (gui::isMarked(e) ? "r" : "-"));
+    }
+    return all;
+  }
+
+  // Checks that every digit is a locked, frameless given, every other cell
+  // open, and that the givens are symmetric about the centre; returns the
+  // number of givens.
+  int lockedGivens() {
+    int givens = 0;
+    for (int c = 0; c < 81; ++c) {
+      Gtk::Entry& e = cell(c / 9, c % 9);
+      const bool given = !e.get_text().empty();
+      givens += given;
+      EXPECT_EQ(e.get_editable(), !given) << "cell " << c;
+      EXPECT_EQ(e.get_has_frame(), !given) << "cell " << c;
+      EXPECT_EQ(given, !cell((80 - c) / 9, (80 - c) % 9).get_text().empty()) << "cell " << c;
+    }
+    return givens;
+  }
+
+  // The code between "Tessary (" and ")".
+  std::string codeInTitle() {
+    const std::string title = window.get_title();
+    const std::string head = "Tessary (";
+    EXPECT_EQ(title.compare(0, head.size(), head), 0) << title;
+    EXPECT_EQ(title.back(), ')') << title;
+    if (title.size() < head.size() + 1) return std::string();
+    return title.substr(head.size(), title.size() - head.size() - 1);
+  }
+
+  // The givens the core builds for a code, as the command line prints them.
+  static std::string puzzleOf(const std::string& code) {
+    const SeedCode read = readSeedCode(code);
+    Placement placements[81];
+    unsigned char shown[81];
+    preparePuzzle(read.seed, read.difficulty, placements, shown);
+    return givensString(placements, shown);
+  }
+
+  // Runs Load Seed, typing text into its entry and pressing OK.
+  void loadSeedTyping(const std::string& text) {
+    gui::answerNextDialog([text](Gtk::Dialog& dialog) {
+      Gtk::Entry* entry = gui::findChild<Gtk::Entry>(*dialog.get_vbox());
+      ASSERT_NE(entry, nullptr);
+      entry->set_text(text);
+      dialog.response(Gtk::RESPONSE_OK);
+    });
+    app.loadSeed();
+  }
+};
+
+TEST_F(GenerateCommandTest, GenerateTitlesTheWindowWithItsCodeAndLocksTheGivens) {
+  const struct {
+    double slider;
+    int level;
+    const char* prefix;
+  } cases[] = {{0.5, 5, "05"}, {1.0, 10, "10"}, {0.0, 0, "00"}, {0.99, 9, "09"}, {0.3, 3, "03"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.slider);
+    app.difficulty->set_value(c.slider);
+    const int before = seedFromTime(std::time(nullptr));
+    app.generatePuzzle();
+    const int after = seedFromTime(std::time(nullptr));
+    const std::string code = codeInTitle();
+    EXPECT_EQ(code.substr(0, 2), c.prefix);
+    // The seed is the clock's, in seconds.
+    const int seed = readSeedCode(code).seed;
+    EXPECT_TRUE(seed == before || seed == after) << code;
+    EXPECT_EQ(code.substr(2), std::to_string(seed));
+
+    const int givens = lockedGivens();
+    const bool centreHidden = cell(4, 4).get_text().empty();
+    EXPECT_EQ(givens, kGivens[c.level] + (centreHidden ? 1 : 0));
+    EXPECT_EQ(gridText(), puzzleOf(code));
+    EXPECT_FALSE(app.updating);
+  }
+}
+
+TEST_F(GenerateCommandTest, LoadSeedShowsTheTypedCodesPuzzleAndTitle) {
+  loadSeedTyping("07-1");
+  EXPECT_EQ(window.get_title(), "Tessary (07-1)");
+  // The puzzle this code has always named.
+  EXPECT_EQ(gridText(), "720840506480000023000030000009020374000904000247050600000090000970000062502067039");
+  EXPECT_EQ(lockedGivens(), 33 + 1);
+
+  // The title keeps the code as typed, blanks and all.
+  loadSeedTyping(" 5123");
+  EXPECT_EQ(window.get_title(), "Tessary ( 5123)");
+  EXPECT_EQ(gridText(), puzzleOf("05123"));
+
+  // A code beyond the hard end gives the hard end.
+  loadSeedTyping("99123");
+  EXPECT_EQ(gridText(), puzzleOf("10123"));
+  EXPECT_EQ(window.get_title(), "Tessary (99123)");
+}
+
+TEST_F(GenerateCommandTest, TheGeneratedCodeRebuildsTheSameGivens) {
+  for (double slider : {0.5, 0.8}) {
+    app.difficulty->set_value(slider);
+    app.generatePuzzle();
+    const std::string code = codeInTitle();
+    const std::string generated = gridText();
+    app.clearPuzzle();
+    EXPECT_EQ(gridText(), std::string(81, '0'));
+    loadSeedTyping(code);
+    EXPECT_EQ(gridText(), generated) << code;
+    EXPECT_EQ(codeInTitle(), code);
+    lockedGivens();
+  }
+}
+
+TEST_F(GenerateCommandTest, LoadSeedAsksWithItsOwnDialog) {
+  bool asked = false;
+  gui::answerNextDialog([&](Gtk::Dialog& dialog) {
+    asked = true;
+    EXPECT_EQ(dialog.get_title(), "Enter puzzle number");
+    EXPECT_TRUE(dialog.get_modal());
+    EXPECT_FALSE(dialog.get_has_separator());
+    EXPECT_EQ(dialog.get_transient_for(), nullptr);
+
+    // Cancel to the left of OK, and neither is the default.
+    std::vector<Gtk::Widget*> buttons = dialog.get_action_area()->get_children();
+    ASSERT_EQ(buttons.size(), 2u);
+    std::sort(buttons.begin(), buttons.end(), [](Gtk::Widget* a, Gtk::Widget* b) {
+      return a->get_allocation().get_x() < b->get_allocation().get_x();
+    });
+    EXPECT_EQ(static_cast<Gtk::Button*>(buttons[0])->get_label(), "gtk-cancel");
+    EXPECT_EQ(dialog.get_response_for_widget(*buttons[0]), Gtk::RESPONSE_CANCEL);
+    EXPECT_EQ(static_cast<Gtk::Button*>(buttons[1])->get_label(), "gtk-ok");
+    EXPECT_EQ(dialog.get_response_for_widget(*buttons[1]), Gtk::RESPONSE_OK);
+    EXPECT_LT(buttons[0]->get_allocation().get_x(), buttons[1]->get_allocation().get_x());
+    for (Gtk::Widget* button : buttons) EXPECT_FALSE(button->has_default());
+
+    Gtk::VBox* box = dialog.get_vbox();
+    EXPECT_EQ(box->get_spacing(), 12);
+    EXPECT_EQ(box->get_border_width(), 12u);
+    // The label above the entry, both straight in the box.
+    auto* label = gui::findChild<Gtk::Label>(*box);
+    auto* entry = gui::findChild<Gtk::Entry>(*box);
+    ASSERT_NE(label, nullptr);
+    ASSERT_NE(entry, nullptr);
+    EXPECT_EQ(label->get_parent(), box);
+    EXPECT_EQ(entry->get_parent(), box);
+    EXPECT_LT(label->get_allocation().get_y(), entry->get_allocation().get_y());
+    EXPECT_EQ(label->get_label(), "<b><big>Enter puzzle number:</big></b>");
+    EXPECT_TRUE(label->get_use_markup());
+    EXPECT_EQ(label->get_text(), "Enter puzzle number:");
+    EXPECT_EQ(entry->get_text(), "");
+    EXPECT_TRUE(label->get_visible());
+    EXPECT_TRUE(entry->get_visible());
+    for (Gtk::Widget* part : {static_cast<Gtk::Widget*>(label), static_cast<Gtk::Widget*>(entry)}) {
+      gboolean expand = TRUE, fill = TRUE;
+      guint padding = 1;
+      GtkPackType pack = GTK_PACK_END;
+      gtk_box_query_child_packing(GTK_BOX(box->gobj()), part->gobj(), &expand, &fill, &padding, &pack);
+      EXPECT_FALSE(expand);
+      EXPECT_FALSE(fill);
+      EXPECT_EQ(padding, 0u);
+      EXPECT_EQ(pack, GTK_PACK_START);
+    }
+    dialog.response(Gtk::RESPONSE_CANCEL);
+  });
+  app.loadSeed();
+  EXPECT_TRUE(asked);
+  EXPECT_EQ(gui::modalDialog(), nullptr);  // gone when the handler returns
+}
+
+TEST_F(GenerateCommandTest, CancelOrClosingChangesNothing) {
+  app.difficulty->set_value(0.3);
+  app.generatePuzzle();
+  // A digit the player typed, a conflict colour, a file name: all stay.
+  int open = 0;
+  while (!cell(open / 9, open % 9).get_text().empty()) ++open;
+  type(open / 9, open % 9, "5");
+  app.fileName = "/tmp/kept.sudoku";
+  const std::vector<std::string> before = looks();
+  const Glib::ustring title = window.get_title();
+
+  for (int response : {int(Gtk::RESPONSE_CANCEL), int(Gtk::RESPONSE_DELETE_EVENT)}) {
+    gui::answerNextDialog([response](Gtk::Dialog& dialog) {
+      // Typed, then thrown away.
+      gui::findChild<Gtk::Entry>(*dialog.get_vbox())->set_text("10999");
+      dialog.response(response);
+    });
+    app.loadSeed();
+    EXPECT_EQ(looks(), before) << "response " << response;
+    EXPECT_EQ(window.get_title(), title);
+    EXPECT_EQ(app.fileName, "/tmp/kept.sudoku");
+    EXPECT_DOUBLE_EQ(app.difficulty->get_value(), 0.3);
+  }
+}
+
+TEST_F(GenerateCommandTest, LoadSeedLeavesTheSliderAndTheFileName) {
+  app.difficulty->set_value(0.25);
+  app.fileName = "/tmp/last.sudoku";
+  loadSeedTyping("10-5");
+  EXPECT_EQ(lockedGivens(), cell(4, 4).get_text().empty() ? 20 : 19);
+  EXPECT_DOUBLE_EQ(app.difficulty->get_value(), 0.25);
+  EXPECT_EQ(app.fileName, "/tmp/last.sudoku");
+  // The next Generate uses the slider's own level again.
+  app.generatePuzzle();
+  EXPECT_EQ(codeInTitle().substr(0, 2), "02");
+  EXPECT_EQ(app.fileName, "/tmp/last.sudoku");
+}
+
+TEST_F(GenerateCommandTest, AnEmptyCodeStillNamesAPuzzle) {
+  // Nothing typed reads as the easy end with seed 0; the title shows what
+  // was typed, which for nothing is the bare name.
+  loadSeedTyping("");
+  EXPECT_EQ(gridText(), puzzleOf("000"));
+  const int givens = lockedGivens();
+  EXPECT_TRUE(givens == 63 || givens == 64);
+  EXPECT_EQ(window.get_title(), "Tessary");
+}
+
+}  // namespace
