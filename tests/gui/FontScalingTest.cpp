@@ -1,0 +1,150 @@
+#include <unistd.h>
+
+#include <vector>
+
+#include "GuiHelpers.h"
+
+namespace {
+
+// The size the font scaling aims at for a cell width: the measured ratio
+// times the width, in single precision, truncated.
+int targetFor(float ratio, int width) { return static_cast<int>(ratio * static_cast<float>(width)); }
+
+class FontScalingTest : public gui::AppTest {
+ protected:
+  void SetUp() override {
+    gui::AppTest::SetUp();
+    // Every restyle of a cell, which is what a font change costs.
+    for (Gtk::Entry* cell : app.cells) {
+      cell->signal_style_changed().connect([this](const Glib::RefPtr<Gtk::Style>&) { ++restyles; });
+    }
+    // Runs after the font scaling on each allocation of the outer box: the
+    // cell width it saw.
+    outerBox().signal_size_allocate().connect(
+        [this](Gtk::Allocation&) { widthsSeen.push_back(app.cells[0]->get_width()); });
+    gui::settle();
+    startWidth = window.get_width();
+    startHeight = window.get_height();
+    startSize = styleSize(*app.cells[0]);
+    restyles = 0;
+    widthsSeen.clear();
+  }
+
+  Gtk::Widget& outerBox() { return *window.get_child(); }
+
+  static int styleSize(Gtk::Entry& cell) { return cell.get_style()->get_font().get_size(); }
+  static int modifierSize(Gtk::Entry& cell) { return cell.get_modifier_style()->get_font().get_size(); }
+
+  // Asks for a new window width and lets the toolkit settle until the
+  // window and the grid have stopped changing size.
+  void resizeTo(int width) {
+    window.resize(width, startHeight);
+    int stableRounds = 0;
+    int lastWindow = -1, lastCell = -1;
+    for (int round = 0; round < 300 && stableRounds < 10; ++round) {
+      gui::settle();
+      usleep(5000);
+      const int nowWindow = window.get_width(), nowCell = app.cells[0]->get_width();
+      stableRounds = nowWindow == lastWindow && nowCell == lastCell ? stableRounds + 1 : 0;
+      lastWindow = nowWindow;
+      lastCell = nowCell;
+    }
+  }
+
+  // Every cell's font was set to one size, and that size is the one in use.
+  void expectAllCellsAt(int size) {
+    for (int i = 0; i < 81; ++i) {
+      EXPECT_EQ(modifierSize(*app.cells[i]), size) << "cell " << i;
+      EXPECT_EQ(styleSize(*app.cells[i]), size) << "cell " << i;
+    }
+  }
+
+  // True when size is exactly the target of one of the widths seen.
+  bool isTargetOfAWidthSeen(int size) {
+    for (int width : widthsSeen) {
+      if (targetFor(app.fontRatio, width) == size) return true;
+    }
+    return false;
+  }
+
+  int startWidth = 0, startHeight = 0, startSize = 0;
+  int restyles = 0;
+  std::vector<int> widthsSeen;
+};
+
+TEST_F(FontScalingTest, NothingChangesBeforeTheRatioIsMeasured) {
+  // The first allocation, while the window was being shown, found no ratio:
+  // the cells still carry the empty description they were given.
+  for (Gtk::Entry* cell : app.cells) EXPECT_EQ(modifierSize(*cell), 0);
+  ASSERT_GT(app.fontRatio, 0.0f) << "the window measured a ratio";
+
+  app.fontRatio = 0.0f;
+  resizeTo(startWidth + 300);
+  ASSERT_GT(app.cells[0]->get_width(), 0);
+  EXPECT_FALSE(widthsSeen.empty()) << "the window was really resized";
+  EXPECT_EQ(restyles, 0);
+  for (Gtk::Entry* cell : app.cells) {
+    EXPECT_EQ(modifierSize(*cell), 0);
+    EXPECT_EQ(styleSize(*cell), startSize);
+  }
+}
+
+TEST_F(FontScalingTest, WideningGrowsEveryCellToTheTruncatedProduct) {
+  const int startCell = app.cells[0]->get_width();
+  resizeTo(startWidth + 300);
+  ASSERT_GT(app.cells[0]->get_width(), startCell);
+
+  const int grown = modifierSize(*app.cells[0]);
+  EXPECT_GT(grown / 1024, startSize / 1024) << "the digits grew by whole points";
+  expectAllCellsAt(grown);
+  EXPECT_TRUE(isTargetOfAWidthSeen(grown)) << "the size is the exact product, not cut to a point: " << grown;
+  EXPECT_EQ(targetFor(app.fontRatio, app.cells[0]->get_width()) / 1024, grown / 1024)
+      << "the size fits the width the cells ended with";
+}
+
+TEST_F(FontScalingTest, NarrowingShrinksThemAgain) {
+  resizeTo(startWidth + 400);
+  const int grown = modifierSize(*app.cells[0]);
+  ASSERT_GT(grown / 1024, startSize / 1024);
+
+  widthsSeen.clear();
+  resizeTo(startWidth + 100);
+  const int shrunk = modifierSize(*app.cells[0]);
+  EXPECT_LT(shrunk / 1024, grown / 1024);
+  expectAllCellsAt(shrunk);
+  EXPECT_TRUE(isTargetOfAWidthSeen(shrunk)) << shrunk;
+  EXPECT_EQ(targetFor(app.fontRatio, app.cells[0]->get_width()) / 1024, shrunk / 1024);
+}
+
+TEST_F(FontScalingTest, ResizeWithinTheSameWholePointChangesNoFont) {
+  resizeTo(startWidth + 200);
+  const int size = modifierSize(*app.cells[0]);
+  ASSERT_GT(size / 1024, startSize / 1024);
+
+  // Widen pixel by pixel until the cells get wider while the target stays
+  // within the same whole point; a point spans several pixels of cell width.
+  bool tried = false;
+  for (int extra = 1; extra <= 60 && !tried; ++extra) {
+    const int cellBefore = app.cells[0]->get_width();
+    const int fontBefore = modifierSize(*app.cells[0]);
+    restyles = 0;
+    resizeTo(window.get_width() + 1);
+    const int cellNow = app.cells[0]->get_width();
+    if (cellNow == cellBefore || targetFor(app.fontRatio, cellNow) / 1024 != fontBefore / 1024) continue;
+    tried = true;
+    EXPECT_EQ(restyles, 0) << "cell width " << cellBefore << " -> " << cellNow;
+    expectAllCellsAt(fontBefore);
+  }
+  EXPECT_TRUE(tried) << "no resize kept the cells within one whole point";
+}
+
+TEST_F(FontScalingTest, ARatioNoFontCanFollowLeavesTheDigitsAlone) {
+  // A ratio measured on a cell without width asks for sizes beyond any font.
+  app.fontRatio = 1e30f;
+  resizeTo(startWidth + 150);
+  EXPECT_FALSE(widthsSeen.empty());
+  EXPECT_EQ(restyles, 0);
+  for (Gtk::Entry* cell : app.cells) EXPECT_EQ(styleSize(*cell), startSize);
+}
+
+}  // namespace
