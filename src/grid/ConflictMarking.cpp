@@ -11,6 +11,22 @@ bool holdsDigit(const Glib::ustring& text) {
   return first >= '1' && first <= '9';
 }
 
+// Marks a cell in the conflict colour or returns it to the theme's. Every
+// change of a cell's override restyles it and makes the toolkit lay out and
+// redraw the grid, so a cell that already looks right is left alone.
+void paint(Gtk::Entry& cell, bool conflict, const Gdk::Color& colour) {
+  const GtkRcStyle* style = gtk_widget_get_modifier_style(GTK_WIDGET(cell.gobj()));
+  const bool marked = (style->color_flags[GTK_STATE_NORMAL] & GTK_RC_BASE) != 0;
+  if (conflict) {
+    const GdkColor& now = style->base[GTK_STATE_NORMAL];
+    const bool same = marked && now.red == colour.get_red() && now.green == colour.get_green() &&
+                      now.blue == colour.get_blue();
+    if (!same) cell.modify_base(Gtk::STATE_NORMAL, colour);
+  } else if (marked) {
+    cell.unset_base(Gtk::STATE_NORMAL);
+  }
+}
+
 }  // namespace
 
 void App::cellChanged() {
@@ -42,14 +58,7 @@ int App::readGrid(Placement* placements, unsigned char* used, unsigned char* sho
   bool conflicts[kCellCount];
   const int result = readGridText(grid, placements, used, shown, conflicts);
   for (int row = 0; row < 9; ++row) {
-    for (int col = 0; col < 9; ++col) {
-      Gtk::Entry& cell = cellAt(row, col);
-      if (conflicts[row * 9 + col]) {
-        cell.modify_base(Gtk::STATE_NORMAL, conflictColor);
-      } else {
-        cell.unset_base(Gtk::STATE_NORMAL);
-      }
-    }
+    for (int col = 0; col < 9; ++col) paint(cellAt(row, col), conflicts[row * 9 + col], conflictColor);
   }
   return result;
 }

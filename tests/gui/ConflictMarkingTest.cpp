@@ -114,6 +114,23 @@ TEST_F(ConflictMarkingTest, MarksAllThreeInAColumn) {
   EXPECT_EQ(redCells(), Cells{});
 }
 
+TEST_F(ConflictMarkingTest, ReplacesAnyOtherColourOverride) {
+  // Cells that already look right are left alone; any other look is redone.
+  Gdk::Color blue;
+  blue.parse("blue");
+  cell(0, 0).modify_base(Gtk::STATE_NORMAL, blue);
+  cell(5, 5).modify_base(Gtk::STATE_NORMAL, blue);
+  type(0, 8, "3");
+  EXPECT_EQ(redCells(), Cells{});  // redCells() also fails on any marked cell that is not red
+  cell(0, 0).modify_base(Gtk::STATE_NORMAL, blue);
+  type(0, 0, "3");
+  EXPECT_EQ(redCells(), (Cells{"0,0", "0,8"}));
+  type(0, 0, "4");
+  EXPECT_EQ(redCells(), Cells{});
+  type(0, 0, "3");
+  EXPECT_EQ(redCells(), (Cells{"0,0", "0,8"}));
+}
+
 TEST_F(ConflictMarkingTest, WritesWhileUpdatingAreNeitherFilteredNorMarked) {
   app.updating = true;
   cell(0, 0).set_text("4");
