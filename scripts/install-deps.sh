@@ -6,7 +6,7 @@ set -euo pipefail
 declare -A groups=(
   [build]="g++ make cmake pkg-config libgtkmm-2.4-dev"
   [test]="googletest libgtest-dev xvfb xauth xdotool imagemagick dbus at-spi2-core libgail-common python3 python3-pyatspi python3-xlib"
-  [bench]="libbenchmark-dev qqwing valgrind"
+  [bench]="libbenchmark-dev qqwing valgrind xvfb"
   [fuzz]="clang libclang-rt-14-dev"
 )
 
