@@ -1,0 +1,105 @@
+"""Generate and Load Seed: a puzzle, its code in the title, and the code typed back in."""
+
+import re
+import subprocess
+import sys
+
+import pyatspi
+
+from tessary_e2e import Tessary, check, run, wait_until
+
+# Givens per slider level; one more when the centre cell is hidden.
+GIVENS = [63, 59, 55, 51, 45, 41, 37, 33, 27, 23, 19]
+CODE_TITLE = re.compile(r"^Tessary \(((\d\d)(-?\d+))\)$")
+CLI = sys.argv[2] if len(sys.argv) > 2 else None
+
+
+def generated_code(t, before):
+    """Waits for Generate to retitle the window; returns the code."""
+    match = wait_until(lambda: t.title() != before and CODE_TITLE.match(t.title()), 10,
+                       "a seed code in the title (is %r)" % t.title())
+    return match.group(1)
+
+
+def check_givens(t, grid, level):
+    """The givens are locked, the rest open, half-turn symmetric, as many as the level gives."""
+    givens = sum(c != "0" for c in grid)
+    expected = GIVENS[level] + (1 if grid[40] == "0" else 0)
+    check(givens == expected, "%d givens at level %d, not %d" % (givens, level, expected))
+    for i in range(81):
+        check(t.editable(i) == (grid[i] == "0"), "cell %d: given %r, editable %s" % (i, grid[i], t.editable(i)))
+        check((grid[i] == "0") == (grid[80 - i] == "0"), "cells %d and %d differ" % (i, 80 - i))
+
+
+def load_seed(t, code, answer="OK"):
+    """Opens Load Seed, types the code into its entry and presses the answer."""
+    t.focus()
+    t.key("alt+l")
+    dialog = t.dialog("Enter puzzle number")
+    check("Enter puzzle number:" in t.labels(dialog), "the dialog asks %s" % t.labels(dialog))
+    entry = wait_until(lambda: pyatspi.findDescendant(dialog, lambda a: a.getRoleName() == "text"),
+                       5, "the entry")
+    entry.queryComponent().grabFocus()
+    wait_until(lambda: entry.getState().contains(pyatspi.STATE_FOCUSED), 5, "the entry's focus")
+    t.type(code)
+    wait_until(lambda: entry.queryText().getText(0, -1) == code, 5, "the typed code")
+    button = pyatspi.findDescendant(dialog, lambda a: a.getRoleName() == "push button" and a.name == answer)
+    button.queryAction().doAction(0)
+    t.no_dialog_left()
+
+
+def generate_then_load_seed_rebuilds_the_same_givens(binary):
+    with Tessary(binary) as t:
+        t.focus()
+        t.key("alt+g")
+        code = generated_code(t, "")
+        check(code.startswith("05"), "the starting slider gives %s" % code)
+        generated = wait_until(lambda: t.grid() if t.grid() != "0" * 81 else None, 5, "the givens")
+        check_givens(t, generated, 5)
+
+        t.press("Clear")
+        t.wait_title("Tessary")
+        wait_until(lambda: t.grid() == "0" * 81, 5, "an empty grid")
+
+        load_seed(t, code)
+        t.wait_title("Tessary (%s)" % code)
+        wait_until(lambda: t.grid() == generated, 5, "the same givens (now %s)" % t.grid())
+        check_givens(t, t.grid(), 5)
+        if CLI:
+            line = subprocess.run([CLI, "generate", code], check=True, capture_output=True,
+                                  text=True).stdout
+            check(line == "%s %s\n" % (code, generated), "tessary-cli prints %r" % line)
+
+
+def the_slider_sets_the_level_and_load_seed_leaves_it(binary):
+    with Tessary(binary) as t:
+        slider = wait_until(lambda: pyatspi.findDescendant(t.frame, lambda a: a.getRoleName() == "slider"),
+                            5, "the slider")
+        slider.queryValue().currentValue = 1.0
+        t.press("Generate")
+        code = generated_code(t, "")
+        check(code.startswith("10"), "the hard end gives %s" % code)
+        check_givens(t, wait_until(lambda: t.grid() if t.grid() != "0" * 81 else None, 5, "the givens"), 10)
+
+        # A code of another level shows that level's puzzle, the slider stays put.
+        load_seed(t, "03-77")
+        t.wait_title("Tessary (03-77)")
+        check_givens(t, wait_until(lambda: t.grid() if t.grid().count("0") < 40 else None, 5,
+                                   "the level 3 puzzle"), 3)
+        check(slider.queryValue().currentValue == 1.0, "the slider moved")
+
+
+def cancel_leaves_grid_and_title_alone(binary):
+    with Tessary(binary) as t:
+        t.press("Generate")
+        code = generated_code(t, "")
+        before = wait_until(lambda: t.grid() if t.grid() != "0" * 81 else None, 5, "the givens")
+        load_seed(t, "10999", answer="Cancel")
+        check(t.title() == "Tessary (%s)" % code, "the title became %r" % t.title())
+        check(t.grid() == before, "the grid changed")
+        check(t.stdout() == "" and t.stderr() == "", "the program wrote %r %r" % (t.stdout(), t.stderr()))
+
+
+run(generate_then_load_seed_rebuilds_the_same_givens,
+    the_slider_sets_the_level_and_load_seed_leaves_it,
+    cancel_leaves_grid_and_title_alone)
