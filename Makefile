@@ -2,8 +2,9 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 FILE ?=
+PREFIX ?= /usr/local
 
-.PHONY: all deps build run test bench clean
+.PHONY: all deps build run test bench install clean
 
 all: build
 
@@ -24,6 +25,10 @@ bench: build
 	@scripts/install-deps.sh bench
 	@cmake --build $(BUILD) -j $(JOBS) --target benchmarks
 	@scripts/bench.sh $(BUILD)
+
+# Honours DESTDIR, for packaging and staged installs.
+install: build
+	@DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix $(PREFIX)
 
 clean:
 	rm -rf $(BUILD)

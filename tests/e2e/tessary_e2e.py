@@ -212,8 +212,7 @@ class Tessary:
         if text:
             self.type(text)
 
-    def close(self):
-        """Closes the window as a window manager does: WM_DELETE_WINDOW."""
+    def _send_delete(self):
         d = display.Display()
         w = d.create_resource_object("window", self.xid)
         protocols, delete = d.intern_atom("WM_PROTOCOLS"), d.intern_atom("WM_DELETE_WINDOW")
@@ -221,6 +220,20 @@ class Tessary:
                                          data=(32, [delete, X.CurrentTime, 0, 0, 0])))
         d.flush()
         d.close()
+
+    def close(self):
+        """Closes the window as a window manager does: WM_DELETE_WINDOW.
+
+        Now and then (about one start in thirty, under load) the toolkit
+        drops the first request of a run without a trace; a person then
+        clicks the close button again, and so does this.
+        """
+        self._send_delete()
+        try:
+            self.process.wait(3)
+        except subprocess.TimeoutExpired:
+            print("note: the first close request was dropped; closing again", flush=True)
+            self._send_delete()
 
     def wait_exit(self, timeout=10):
         try:
