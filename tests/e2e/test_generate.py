@@ -12,6 +12,8 @@ from tessary_e2e import Tessary, check, run, wait_until
 GIVENS = [63, 59, 55, 51, 45, 41, 37, 33, 27, 23, 19]
 CODE_TITLE = re.compile(r"^Tessary \(((\d\d)(-?\d+))\)$")
 CLI = sys.argv[2] if len(sys.argv) > 2 else None
+# The puzzle the code 07-1 has always named.
+PINNED_07_1 = "720840506480000023000030000009020374000904000247050600000090000970000062502067039"
 
 
 def generated_code(t, before):
@@ -100,6 +102,35 @@ def cancel_leaves_grid_and_title_alone(binary):
         check(t.stdout() == "" and t.stderr() == "", "the program wrote %r %r" % (t.stdout(), t.stderr()))
 
 
+def cli(*args):
+    return subprocess.run([CLI, "generate", *args], capture_output=True, text=True)
+
+
+def the_command_line_prints_codes_and_refuses_bad_arguments(binary):
+    check(CLI is not None, "no tessary-cli given")
+    done = cli("07-1")
+    check((done.returncode, done.stdout, done.stderr) == (0, "07-1 " + PINNED_07_1 + "\n", ""),
+          "07-1 gives %r" % (done,))
+    # A code that begins with '-' comes after "--".
+    done = cli("--", "-512")
+    check(done.returncode == 0 and done.stdout.startswith("-512 "), "-- -512 gives %r" % (done,))
+    for slider, prefix in ((None, "05"), ("1", "10"), ("0", "00"), ("0.99", "09")):
+        done = cli(*(["--difficulty", slider] if slider else []))
+        code, puzzle = done.stdout.split()
+        level = int(prefix)
+        check(done.returncode == 0 and code.startswith(prefix) and re.fullmatch(r"\d\d-?\d+", code),
+              "--difficulty %s gives %r" % (slider, done))
+        check(sum(c != "0" for c in puzzle) == GIVENS[level] + (puzzle[40] == "0"), "givens in " + puzzle)
+        check(cli(code).stdout == done.stdout, "the new code %s does not read back" % code)
+    for bad in (["--difficulty", "1.5"], ["--difficulty", "-0.1"], ["--difficulty", "x"], ["--difficulty"],
+                ["--difficulty", "nan"], ["0512", "0513"], ["--bogus"], ["0512", "--difficulty", "0.5"],
+                ["--difficulty", "0.1", "--difficulty", "0.2"], ["05\n12"]):
+        done = cli(*bad)
+        check(done.returncode == 2 and done.stdout == "" and done.stderr.startswith("tessary-cli generate: "),
+              "%r gives %r" % (bad, done))
+
+
 run(generate_then_load_seed_rebuilds_the_same_givens,
     the_slider_sets_the_level_and_load_seed_leaves_it,
-    cancel_leaves_grid_and_title_alone)
+    cancel_leaves_grid_and_title_alone,
+    the_command_line_prints_codes_and_refuses_bad_arguments)
