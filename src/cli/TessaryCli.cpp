@@ -24,7 +24,8 @@ const char kUsage[] =
     "          Load Seed builds from it, as an 81-character line ('0' for an\n"
     "          empty cell). Without one, makes a new code from the clock as the\n"
     "          Generate button does, at slider position X from 0 (Easy) to 1\n"
-    "          (Hard), 0.5 unless given, and prints it the same way.\n";
+    "          (Hard), 0.5 unless given, and prints it the same way. A code\n"
+    "          that begins with '-' goes after '--'.\n";
 
 }  // namespace
 
