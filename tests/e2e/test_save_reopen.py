@@ -1,0 +1,112 @@
+"""Saving a grid through the Save dialog and getting it back on the next start."""
+
+import os
+import tempfile
+
+import pyatspi
+
+from tessary_e2e import Tessary, check, run, wait_until, xdotool
+
+# Cell (row-major index) and digit typed into it.
+TYPED = {0: "5", 4: "7", 10: "3", 26: "9", 40: "1", 44: "8", 58: "2", 72: "6", 80: "4"}
+EXPECTED = "".join(TYPED.get(i, "0") for i in range(81))
+
+
+def click_button(t, label):
+    """Clicks a command button with the mouse, as a player does."""
+    e = t.button(label).queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    t.focus()
+    xdotool("mousemove", e.x + e.width // 2, e.y + e.height // 2, "click", "1")
+
+
+def chooser(t, title):
+    """The file chooser of that title, once it is on screen."""
+    def shown():
+        found = pyatspi.findDescendant(
+            t.app, lambda a: a.name == title and a.getRoleName() in ("dialog", "file chooser"))
+        return found if found is not None and found.getState().contains(pyatspi.STATE_SHOWING) else None
+    return wait_until(shown, 10, "the chooser " + title)
+
+
+def choose_path(t, title, path):
+    """Types an absolute path into the chooser and presses Return."""
+    chooser(t, title)
+    # The chooser is modal: GTK sends it the keys without a focus call.
+    t.type(path)
+    t.key("Return")
+    t.no_dialog_left()
+
+
+def a_saved_grid_comes_back_on_the_next_start(binary):
+    with tempfile.TemporaryDirectory(prefix="tessary-saved-") as folder:
+        save_and_reopen(binary, folder)
+
+
+def save_and_reopen(binary, folder):
+    check("." not in folder, "the folder must hold no dot: " + folder)
+    with Tessary(binary) as t:
+        for cell, digit in TYPED.items():
+            t.type_into(cell, digit)
+        wait_until(lambda: t.grid() == EXPECTED, 5, "the typed digits (grid is %s)" % t.grid())
+
+        click_button(t, "Save")
+        choose_path(t, "Save Puzzle", os.path.join(folder, "mine"))
+        saved = os.path.join(folder, "mine.sudoku")
+        wait_until(lambda: os.path.exists(saved), 5, "the file mine.sudoku")
+        with open(saved, "rb") as f:
+            check(f.read() == EXPECTED.encode(), "the file holds something else")
+        check(not os.path.exists(os.path.join(folder, "mine")), "a file without the extension")
+        check(t.stderr() == "", "unexpected message: " + t.stderr())
+        t.close()
+        check(t.wait_exit() == 0, "exit status not 0")
+
+    with Tessary(binary, saved) as t:
+        check(t.grid() == EXPECTED, "cells show " + t.grid())
+        check(all(t.editable(i) for i in range(81)), "a reopened cell is locked")
+        t.close()
+        check(t.wait_exit() == 0, "exit status not 0")
+
+
+def a_refused_file_is_offered_again_and_named_as_it_is(binary):
+    with tempfile.TemporaryDirectory(prefix="tessary-odd-") as folder:
+        refuse_and_name(binary, folder)
+
+
+def refuse_and_name(binary, folder):
+    name = "a<b> & c.sudoku"
+    path = os.path.join(folder, name)
+    with open(path, "w") as f:
+        f.write("123")
+    # Refused at start, the file still becomes the one the Open dialog offers.
+    with Tessary(binary, path) as t:
+        wait_until(lambda: "too short, at 3characters." in t.stderr(), 5, "the start-up message")
+        t.type_into(40, "7")
+        wait_until(lambda: t.text(40) == "7", 5, "the digit 7")
+        click_button(t, "Open")
+        dialog = chooser(t, "Open Puzzle")
+        accept = wait_until(lambda: t._find_role(dialog, "push button", "Open"), 5, "the Open button")
+
+        # The chooser takes in its preset a moment after it shows, and
+        # ignores Open until then.
+        def opened_and_refused():
+            alert = t._find_role(t.app, "alert")
+            if alert is not None and alert.getState().contains(pyatspi.STATE_SHOWING):
+                return alert
+            accept.queryAction().doAction(0)
+            return None
+        alert = wait_until(opened_and_refused, 10, "the message about the refused file")
+        labels = t.labels(alert)
+        check("Opening failed!" in " ".join(labels) and
+              any("The file '%s' could not be opened." % name in label for label in labels),
+              "labels: %s" % labels)
+        ok = wait_until(lambda: t._find_role(alert, "push button", "OK"), 5, "the OK button")
+        ok.queryAction().doAction(0)
+        t.no_dialog_left()
+        check(t.grid() == "0" * 40 + "7" + "0" * 40, "the refused file changed the grid")
+        check(t.stderr().count("too short, at 3characters.") == 2, "stderr: " + t.stderr())
+        t.close()
+        check(t.wait_exit() == 0, "exit status not 0")
+
+
+run(a_saved_grid_comes_back_on_the_next_start,
+    a_refused_file_is_offered_again_and_named_as_it_is)
