@@ -190,7 +190,33 @@ class Tessary:
         xdotool("windowfocus", "--sync", self.xid)
 
     def press(self, label):
+        """Activates a button through the accessibility tree."""
         self.button(label).queryAction().doAction(0)
+
+    def click(self, label, root=None):
+        """Clicks a button with the mouse, as a player does."""
+        button = (wait_until(lambda: self._find_role(root, "push button", label), 5, "the button " + label)
+                  if root is not None else self.button(label))
+        e = button.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        if root is None:
+            self.focus()
+        xdotool("mousemove", e.x + e.width // 2, e.y + e.height // 2, "click", "1")
+
+    def chooser(self, title):
+        """The file chooser of that title, once it is on screen."""
+        def shown():
+            found = pyatspi.findDescendant(
+                self.app, lambda a: a.name == title and a.getRoleName() in ("dialog", "file chooser"))
+            return found if found is not None and found.getState().contains(pyatspi.STATE_SHOWING) else None
+        return wait_until(shown, 10, "the chooser " + title)
+
+    def choose_path(self, title, path):
+        """Types an absolute path into the chooser and presses Return."""
+        self.chooser(title)
+        # The chooser is modal: GTK sends it the keys without a focus call.
+        self.type(path)
+        self.key("Return")
+        self.no_dialog_left()
 
     def click_cell(self, i):
         e = self.extents(i)

@@ -1,13 +1,6 @@
 """Playing on the grid: the entry filter, conflict colours, Clear, About and Quit."""
 
-from tessary_e2e import RED, Tessary, check, run, wait_until, xdotool
-
-
-def click_button(t, label):
-    """Clicks a command button with the mouse, as a player does."""
-    e = t.button(label).queryComponent().getExtents(0)  # desktop coordinates
-    t.focus()
-    xdotool("mousemove", e.x + e.width // 2, e.y + e.height // 2, "click", "1")
+from tessary_e2e import RED, Tessary, check, run, wait_until
 
 
 def anything_but_a_digit_vanishes_at_once(binary):
@@ -52,7 +45,7 @@ def clear_empties_the_grid_and_names_the_window_tessary(binary):
         t.type_into(80, "9")
         t.type_into(8, "9")  # a conflict with cell 0 and with cell 80
         wait_until(lambda: t.marked_red(8), 5, "the conflict")
-        click_button(t, "Clear")
+        t.click("Clear")
         t.wait_title("Tessary")
         wait_until(lambda: t.grid() == "0" * 81, 5, "an empty grid")
         check(all(t.editable(i) and not t.marked_red(i) for i in range(81)), "a cell is locked or red")
@@ -64,7 +57,7 @@ def about_shows_the_version_and_returns_to_the_same_grid(binary):
         t.type_into(24, "4")
         wait_until(lambda: t.marked_red(20), 5, "the conflict")
         before, title = t.grid(), t.title()
-        click_button(t, "About")
+        t.click("About")
         about = t.dialog()
         labels = t.labels(about)
         check(any("Tessary" in label and "0.93" in label for label in labels), "labels: %s" % labels)
@@ -81,7 +74,7 @@ def about_shows_the_version_and_returns_to_the_same_grid(binary):
 def quit_ends_the_program_with_status_0(binary):
     with Tessary(binary) as t:
         t.type_into(30, "6")  # unsaved: no question is asked
-        click_button(t, "Quit")
+        t.click("Quit")
         check(t.wait_exit() == 0, "exit status not 0")
 
 

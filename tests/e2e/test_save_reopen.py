@@ -5,36 +5,11 @@ import tempfile
 
 import pyatspi
 
-from tessary_e2e import Tessary, check, run, wait_until, xdotool
+from tessary_e2e import Tessary, check, run, wait_until
 
 # Cell (row-major index) and digit typed into it.
 TYPED = {0: "5", 4: "7", 10: "3", 26: "9", 40: "1", 44: "8", 58: "2", 72: "6", 80: "4"}
 EXPECTED = "".join(TYPED.get(i, "0") for i in range(81))
-
-
-def click_button(t, label):
-    """Clicks a command button with the mouse, as a player does."""
-    e = t.button(label).queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-    t.focus()
-    xdotool("mousemove", e.x + e.width // 2, e.y + e.height // 2, "click", "1")
-
-
-def chooser(t, title):
-    """The file chooser of that title, once it is on screen."""
-    def shown():
-        found = pyatspi.findDescendant(
-            t.app, lambda a: a.name == title and a.getRoleName() in ("dialog", "file chooser"))
-        return found if found is not None and found.getState().contains(pyatspi.STATE_SHOWING) else None
-    return wait_until(shown, 10, "the chooser " + title)
-
-
-def choose_path(t, title, path):
-    """Types an absolute path into the chooser and presses Return."""
-    chooser(t, title)
-    # The chooser is modal: GTK sends it the keys without a focus call.
-    t.type(path)
-    t.key("Return")
-    t.no_dialog_left()
 
 
 def a_saved_grid_comes_back_on_the_next_start(binary):
@@ -49,8 +24,8 @@ def save_and_reopen(binary, folder):
             t.type_into(cell, digit)
         wait_until(lambda: t.grid() == EXPECTED, 5, "the typed digits (grid is %s)" % t.grid())
 
-        click_button(t, "Save")
-        choose_path(t, "Save Puzzle", os.path.join(folder, "mine"))
+        t.click("Save")
+        t.choose_path("Save Puzzle", os.path.join(folder, "mine"))
         saved = os.path.join(folder, "mine.sudoku")
         wait_until(lambda: os.path.exists(saved), 5, "the file mine.sudoku")
         with open(saved, "rb") as f:
@@ -82,8 +57,8 @@ def refuse_and_name(binary, folder):
         wait_until(lambda: "too short, at 3characters." in t.stderr(), 5, "the start-up message")
         t.type_into(40, "7")
         wait_until(lambda: t.text(40) == "7", 5, "the digit 7")
-        click_button(t, "Open")
-        dialog = chooser(t, "Open Puzzle")
+        t.click("Open")
+        dialog = t.chooser("Open Puzzle")
         accept = wait_until(lambda: t._find_role(dialog, "push button", "Open"), 5, "the Open button")
 
         # The chooser takes in its preset a moment after it shows, and
