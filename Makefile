@@ -4,7 +4,7 @@ JOBS ?= $(shell nproc)
 FILE ?=
 PREFIX ?= /usr/local
 
-.PHONY: all deps build run test bench install clean
+.PHONY: all deps build run test bench install screenshot clean
 
 all: build
 
@@ -29,6 +29,11 @@ bench: build
 # Honours DESTDIR, for packaging and staged installs.
 install: build
 	@DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix $(PREFIX)
+
+# The README's picture of the window in play, from the real program.
+screenshot: build
+	@tests/with-xvfb.sh dbus-run-session -- /usr/bin/python3 scripts/screenshot.py \
+		$(BUILD)/src/shell/tessary docs/screenshot.png
 
 clean:
 	rm -rf $(BUILD)
