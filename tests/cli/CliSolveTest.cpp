@@ -1,0 +1,182 @@
+// tessary-cli solve, run as a user runs it: its output must be what the
+// library's Solve command writes, followed by the result lines.
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <dirent.h>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "grid/GridReader.h"
+#include "solver/SolveGivens.h"
+
+namespace {
+
+struct CliRun {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+std::string readAll(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+class CliSolveTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    char pattern[] = "/tmp/tessary-cli-test-XXXXXX";
+    dir_ = mkdtemp(pattern);
+  }
+  void TearDown() override { std::system(("rm -rf '" + dir_ + "'").c_str()); }
+
+  std::string path(const std::string& name) const { return dir_ + "/" + name; }
+  void write(const std::string& name, const std::string& bytes) {
+    std::ofstream(path(name), std::ios::binary) << bytes;
+  }
+
+  // Runs "tessary-cli solve ARGS", with input on its standard input.
+  CliRun solve(const std::string& args, const std::string& input = "") {
+    write("stdin", input);
+    const std::string command = std::string("'") + TESSARY_CLI + "' solve " + args + " <'" + path("stdin") +
+                                "' >'" + path("stdout") + "' 2>'" + path("stderr") + "'";
+    const int raw = std::system(command.c_str());
+    return CliRun{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readAll(path("stdout")), readAll(path("stderr"))};
+  }
+
+  std::string dir_;
+};
+
+// What the Solve command, through the library, writes for one puzzle line,
+// followed by the result line the command line adds.
+std::string expectedFor(const std::string& line, bool withMoves) {
+  Placement placements[81];
+  for (Placement& p : placements) p = Placement{0, 0, -1, 0, 0, 0};
+  unsigned char used[243] = {};
+  unsigned char shown[81] = {};
+  const int top = readGridText(line.c_str(), placements, used, shown, nullptr);
+  if (top < 0) return "conflict\n";
+  std::ostringstream text;
+  std::streambuf* saved = std::cout.rdbuf(text.rdbuf());
+  MoveList moves;
+  const bool solved = solveGivens(placements, top, shown, moves);
+  std::cout.rdbuf(saved);
+  if (!solved) return text.str() + "unsolvable\n";
+  std::string digits(81, '?');
+  for (const Placement& p : placements) digits.at(p.cell) = static_cast<char>('1' + p.value);
+  text << "solved " << digits << "\n";
+  if (withMoves) {
+    text << "moves\n";
+    for (const Move& m : moves) text << m.tile << " " << m.kind << " " << m.value << " " << m.currentTry << "\n";
+  }
+  return text.str();
+}
+
+const std::string kEasy = "530070000600195000098000060800060003400803001700020006060000280000419005000080079";
+const std::string kEasySolved =
+    "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
+
+TEST_F(CliSolveTest, AgreesWithTheLibraryOnEveryPuzzleSet) {
+  DIR* folder = opendir(PUZZLE_DIR);
+  ASSERT_NE(folder, nullptr) << "no puzzle sets at " << PUZZLE_DIR;
+  std::vector<std::string> sets;
+  while (dirent* entry = readdir(folder)) {
+    const std::string name = entry->d_name;
+    // One grid that takes minutes to refute; the benchmark times it.
+    if (name.size() > 4 && name.substr(name.size() - 4) == ".txt" && name != "no-solution-hard.txt") {
+      sets.push_back(name);
+    }
+  }
+  closedir(folder);
+  ASSERT_FALSE(sets.empty());
+  for (const std::string& set : sets) {
+    SCOPED_TRACE(set);
+    const std::string file = std::string(PUZZLE_DIR) + "/" + set;
+    std::ifstream in(file);
+    std::string expected, line;
+    int puzzles = 0;
+    while (std::getline(in, line)) {
+      expected += expectedFor(line, true);
+      ++puzzles;
+    }
+    const CliRun run = solve("--moves '" + file + "'");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out, expected);
+    EXPECT_GT(puzzles, 0);
+  }
+}
+
+TEST_F(CliSolveTest, ReadsStandardInputWithDotsForEmptyCells) {
+  std::string dotted = kEasy;
+  for (char& c : dotted) c = c == '0' ? '.' : c;
+  const CliRun run = solve("", kEasy + "\n" + dotted + "\r\n");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out, "solved " + kEasySolved + "\nsolved " + kEasySolved + "\n");
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(solve("-", kEasy).out, "solved " + kEasySolved + "\n");
+}
+
+TEST_F(CliSolveTest, ReportsEachLineThatIsNotAPuzzle) {
+  std::string control = kEasy;
+  control[10] = '\x1b';
+  write("mixed.txt", kEasy + "\n" + kEasy.substr(0, 80) + "\n" + control + "\n\n" + kEasy + "x\n" + kEasy + "\n");
+  const CliRun run = solve("'" + path("mixed.txt") + "'");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.out, "solved " + kEasySolved + "\nsolved " + kEasySolved + "\n");
+  const std::string file = path("mixed.txt");
+  EXPECT_EQ(run.err, "tessary-cli solve: " + file + ":2: not a puzzle: expected 81 characters, found 80\n" +
+                         "tessary-cli solve: " + file + ":3: not a puzzle: character '\\x1b' at column 11\n" +
+                         "tessary-cli solve: " + file + ":4: not a puzzle: expected 81 characters, found 0\n" +
+                         "tessary-cli solve: " + file + ":5: not a puzzle: expected 81 characters, found 82\n");
+}
+
+TEST_F(CliSolveTest, ReportsConflictsAndGridsWithoutSolution) {
+  std::string repeat = kEasy;
+  repeat[8] = '5';  // a second 5 in row 0
+  // Row 0 still needs a 1, but the 1s of columns 0 and 1 leave it no place.
+  std::string unsolvable = "..3456789" + std::string(72, '.');
+  unsolvable[27] = unsolvable[55] = '1';
+  const CliRun run = solve("", repeat + "\n" + unsolvable + "\n");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out, "conflict\n" + expectedFor(unsolvable, false));
+  EXPECT_EQ(run.out.substr(0, 24), "conflict\nNOT SOLVEABLE!\n");
+  EXPECT_EQ(run.out.substr(run.out.size() - 11), "unsolvable\n");
+}
+
+TEST_F(CliSolveTest, ListsTheMovesAfterEachSolvedLine) {
+  const CliRun run = solve("--moves", std::string(81, '0') + "\n");
+  EXPECT_EQ(run.status, 0);
+  std::istringstream lines(run.out);
+  std::string line;
+  std::vector<std::string> all;
+  while (std::getline(lines, line)) all.push_back(line);
+  // Backtracking dumps may come first; the result and its moves end it.
+  ASSERT_GE(all.size(), 83u);
+  const std::size_t at = all.size() - 83;
+  EXPECT_EQ(all[at].substr(0, 7), "solved ");
+  EXPECT_EQ(all[at + 1], "moves");
+  EXPECT_EQ(all[at + 2], "80 2 0 1");
+}
+
+TEST_F(CliSolveTest, RefusesMissingFilesAndUnknownOptions) {
+  write("one.txt", kEasy + "\n");
+  CliRun run = solve("'" + path("none.txt") + "' '" + path("one.txt") + "'");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.out, "solved " + kEasySolved + "\n");
+  EXPECT_EQ(run.err, "tessary-cli solve: cannot read " + path("none.txt") + "\n");
+
+  run = solve("--verbose");
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err, "tessary-cli solve: unknown option '--verbose'\n");
+}
+
+}  // namespace
