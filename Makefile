@@ -3,8 +3,10 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 FILE ?=
 PREFIX ?= /usr/local
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
 
-.PHONY: all deps build run test bench install screenshot clean
+.PHONY: all deps build run test bench fuzz install screenshot clean
 
 all: build
 
@@ -18,8 +20,15 @@ build: deps
 run: build
 	@scripts/run.sh $(BUILD)/src/shell/tessary $(FILE)
 
+# The test suite's short fuzzing builds with clang.
 test: build
+	@scripts/install-deps.sh fuzz
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# Each fuzz target for FUZZ_SECONDS, in a clang build of its own.
+fuzz:
+	@scripts/install-deps.sh build test fuzz
+	@JOBS=$(JOBS) tests/fuzz/run-fuzzers.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
 bench: build
 	@scripts/install-deps.sh bench
