@@ -234,28 +234,4 @@ TEST(BoardTest, TilePositionGivesRowColumnAndBox) {
   for (uint32_t tile = 0; tile < 81; ++tile) EXPECT_EQ(TilePosition(tile).TileIndex(), tile);
 }
 
-TEST(BoardTest, DigitSetKeepsItsCount) {
-  DigitSet a;
-  a.Remove(3);
-  a.Remove(3);
-  a.Remove(7);
-  EXPECT_EQ(a.count, 7);
-  a.Add(3);
-  a.Add(3);
-  EXPECT_EQ(a.count, 8);
-  DigitSet b;
-  b.RemoveAll();
-  EXPECT_EQ(b.count, 0);
-  b.Add(7);
-  b.Add(0);
-  const DigitSet both = DigitSet::Intersect(a, b);
-  EXPECT_EQ(both.count, 1);
-  EXPECT_TRUE(both.digits[0]);
-  EXPECT_FALSE(both.digits[7]);
-  b.Merge(a);
-  EXPECT_EQ(b.count, 9);
-  EXPECT_EQ(a.IntersectWith(both).count, 1);
-  EXPECT_EQ(flagsIn(a), 1);
-}
-
 }  // namespace

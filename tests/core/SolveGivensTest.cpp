@@ -119,16 +119,4 @@ TEST(SolveGivensTest, UnsolvableGridPrintsAndLeavesTheRecords) {
   EXPECT_EQ(std::memcmp(read.shown, before.shown, sizeof read.shown), 0);
 }
 
-TEST(SolveGivensTest, UnsolvableAfterSearchShowsTheGridAsRead) {
-  const std::string grid = "800000000506020090072000000089007060000089300000062400204030000030000004060070200";
-  Read read(grid);
-  MoveList moves;
-  StreamCapture out(std::cout);
-  EXPECT_FALSE(solveGivens(read.placements, read.top, read.shown, moves));
-  const std::string text = out.text();
-  ASSERT_EQ(text.substr(0, 15), "NOT SOLVEABLE!\n");
-  EXPECT_NE(text.find("\n1 | 8 |   |   |   |   |   |   |   |   |\n"), std::string::npos) << text;
-  EXPECT_NE(text.find("\n9 |   | 6 |   |   | 7 |   | 2 |   |   |\n"), std::string::npos) << text;
-}
-
 }  // namespace

@@ -179,15 +179,6 @@ TEST(SolveTest, PrintShowsAnEmptyBoard) {
             "  +===+===+===#===+===+===#===+===+===+\n");
 }
 
-TEST(SolveTest, PrintShowsDigitsOneToNine) {
-  const Board board = boardFrom(kEasy);
-  StreamCapture out(std::cout);
-  board.Print();
-  const std::string text = out.text();
-  EXPECT_NE(text.find("\n1 | 5 | 3 |   |   | 7 |   |   |   |   |\n"), std::string::npos) << text;
-  EXPECT_NE(text.find("\n9 |   |   |   |   | 8 |   |   | 7 | 9 |\n"), std::string::npos) << text;
-}
-
 // The search written recursively, one level per guess, to compare the
 // driver's moves and printing with. A level deduces, guesses, and on
 // failure takes back everything it placed.
@@ -313,11 +304,6 @@ TEST(SolveTest, BacktrackingToTheTenthMovePrintsTheBoardBeforeIt) {
     EXPECT_TRUE(keepsGivens(kHardest[0], grid)) << dump;
     EXPECT_EQ(givens(grid), givens(kHardest[0]) + 9) << dump;
   }
-}
-
-TEST(SolveTest, SolvesThatNeverBacktrackToTheTenthMovePrintNothing) {
-  EXPECT_EQ(solve(kEasy).output, "");
-  EXPECT_EQ(solve(kHardest[4]).output, "");
 }
 
 // The driver's invariant checks stop the program with the assertion named
