@@ -7,4 +7,4 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 "$build/bench/generate_bench"
 # The puzzle sets lie beside the source tree; the one grid that takes
 # minutes to refute gets ten at most on each side.
-"$build/bench/solver_bench" "$root/../shared/data/puzzles" 600
+"$build/bench/solver_bench" "$root/tests/data/puzzles" 600
