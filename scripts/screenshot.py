@@ -11,8 +11,6 @@ import sys
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "e2e"))
 
-import pyatspi  # noqa: E402
-
 from tessary_e2e import Tessary, wait_until, xdotool  # noqa: E402
 
 CODE = "0420261209"
@@ -28,16 +26,7 @@ def fitting_digit(grid, cell):
 
 def main(binary, out):
     with Tessary(binary) as t:
-        t.click("Load Seed")
-        dialog = t.dialog("Enter puzzle number")
-        entry = wait_until(lambda: pyatspi.findDescendant(dialog, lambda a: a.getRoleName() == "text"),
-                           5, "the entry")
-        e = entry.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-        xdotool("mousemove", e.x + e.width // 2, e.y + e.height // 2, "click", "1")
-        t.type(CODE)
-        wait_until(lambda: entry.queryText().getText(0, -1) == CODE, 5, "the code")
-        t.click("OK", root=dialog)
-        t.no_dialog_left()
+        t.load_seed(CODE)
         t.wait_title("Tessary (%s)" % CODE)
         givens = t.grid()
         open_cells = [i for i in range(81) if givens[i] == "0"]

@@ -33,23 +33,6 @@ def check_givens(t, grid, level):
         check((grid[i] == "0") == (grid[80 - i] == "0"), "cells %d and %d differ" % (i, 80 - i))
 
 
-def load_seed(t, code, answer="OK"):
-    """Opens Load Seed, types the code into its entry and presses the answer."""
-    t.focus()
-    t.key("alt+l")
-    dialog = t.dialog("Enter puzzle number")
-    check("Enter puzzle number:" in t.labels(dialog), "the dialog asks %s" % t.labels(dialog))
-    entry = wait_until(lambda: pyatspi.findDescendant(dialog, lambda a: a.getRoleName() == "text"),
-                       5, "the entry")
-    entry.queryComponent().grabFocus()
-    wait_until(lambda: entry.getState().contains(pyatspi.STATE_FOCUSED), 5, "the entry's focus")
-    t.type(code)
-    wait_until(lambda: entry.queryText().getText(0, -1) == code, 5, "the typed code")
-    button = pyatspi.findDescendant(dialog, lambda a: a.getRoleName() == "push button" and a.name == answer)
-    button.queryAction().doAction(0)
-    t.no_dialog_left()
-
-
 def generate_then_load_seed_rebuilds_the_same_givens(binary):
     with Tessary(binary) as t:
         t.focus()
@@ -63,7 +46,7 @@ def generate_then_load_seed_rebuilds_the_same_givens(binary):
         t.wait_title("Tessary")
         wait_until(lambda: t.grid() == "0" * 81, 5, "an empty grid")
 
-        load_seed(t, code)
+        t.load_seed(code, mnemonic=True)
         t.wait_title("Tessary (%s)" % code)
         wait_until(lambda: t.grid() == generated, 5, "the same givens (now %s)" % t.grid())
         check_givens(t, t.grid(), 5)
@@ -84,7 +67,7 @@ def the_slider_sets_the_level_and_load_seed_leaves_it(binary):
         check_givens(t, wait_until(lambda: t.grid() if t.grid() != "0" * 81 else None, 5, "the givens"), 10)
 
         # A code of another level shows that level's puzzle, the slider stays put.
-        load_seed(t, "03-77")
+        t.load_seed("03-77")
         t.wait_title("Tessary (03-77)")
         check_givens(t, wait_until(lambda: t.grid() if t.grid().count("0") < 40 else None, 5,
                                    "the level 3 puzzle"), 3)
@@ -96,7 +79,7 @@ def cancel_leaves_grid_and_title_alone(binary):
         t.press("Generate")
         code = generated_code(t, "")
         before = wait_until(lambda: t.grid() if t.grid() != "0" * 81 else None, 5, "the givens")
-        load_seed(t, "10999", answer="Cancel")
+        t.load_seed("10999", answer="Cancel")
         check(t.title() == "Tessary (%s)" % code, "the title became %r" % t.title())
         check(t.grid() == before, "the grid changed")
         check(t.stdout() == "" and t.stderr() == "", "the program wrote %r %r" % (t.stdout(), t.stderr()))
