@@ -1,3 +1,6 @@
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cstdio>
 #include <iostream>
 
@@ -8,6 +11,19 @@ namespace {
 
 // The grid is column-major, puzzle strings are row-major.
 int cellForChar(int i) { return (i % 9) * 9 + i / 9; }
+
+// Opens a puzzle file as fopen would with mode "r" or "w", but without
+// waiting: a named pipe that no program writes to reads as empty, and one
+// that no program reads from cannot be opened for writing, where fopen
+// would leave the window hanging for ever with the player's grid in it.
+std::FILE* openWithoutWaiting(const std::string& path, bool writing) {
+  const int flags = O_NONBLOCK | (writing ? O_WRONLY | O_CREAT | O_TRUNC : O_RDONLY);
+  const int fd = open(path.c_str(), flags, 0666);
+  if (fd < 0) return nullptr;
+  std::FILE* file = fdopen(fd, writing ? "w" : "r");
+  if (!file) close(fd);
+  return file;
+}
 
 }  // namespace
 
@@ -44,7 +60,7 @@ std::string App::getString() {
 }
 
 int App::openPuzzle(const std::string& path) {
-  std::FILE* file = std::fopen(path.c_str(), "r");
+  std::FILE* file = openWithoutWaiting(path, false);
   if (!file) {
     std::cerr << "openPuzzle: open failed!\n";
     return -1;
@@ -61,7 +77,7 @@ int App::openPuzzle(const std::string& path) {
 
 int App::savePuzzle(const std::string& path) {
   const std::string puzzle = getString();
-  std::FILE* file = std::fopen(path.c_str(), "w");
+  std::FILE* file = openWithoutWaiting(path, true);
   if (!file) {
     std::cerr << "savePuzzle: open failed!\n";
     return -1;
