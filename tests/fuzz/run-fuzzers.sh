@@ -8,7 +8,8 @@
 # Each target (default: all) runs for SECONDS from its committed corpus in
 # tests/fuzz/corpus/TARGET; what it finds new goes to BUILD_DIR/corpus/TARGET,
 # a failing input to BUILD_DIR/artifacts/, and its log to BUILD_DIR/logs/.
-# FUZZ_SEED fixes libFuzzer's random seed, to replay a run.
+# FUZZ_SEED fixes libFuzzer's random seed, to replay a run; a failing input
+# replays alone as BUILD_DIR/tests/fuzz/fuzz_TARGET FILE.
 set -euo pipefail
 
 source_dir=$(cd "$(dirname "$0")/../.." && pwd)
@@ -19,7 +20,7 @@ case "${1:-}" in
   --no-build) build=no; shift ;;
 esac
 if [ $# -lt 1 ] || { [ $run = yes ] && [ $# -lt 2 ]; }; then
-  sed -n '2,13p' "$0" | sed 's/^# \{0,1\}//' >&2
+  sed -n '2,14p' "$0" | sed 's/^# \{0,1\}//' >&2
   exit 2
 fi
 dir=$1
