@@ -20,7 +20,7 @@ case "${1:-}" in
   --no-build) build=no; shift ;;
 esac
 if [ $# -lt 1 ] || { [ $run = yes ] && [ $# -lt 2 ]; }; then
-  sed -n '2,14p' "$0" | sed 's/^# \{0,1\}//' >&2
+  sed -n '2,12p' "$0" | sed 's/^# \{0,1\}//' >&2
   exit 2
 fi
 dir=$1
