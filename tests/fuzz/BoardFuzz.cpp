@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <type_traits>
 
 #include "FuzzCheck.h"
 #include "solver/sudoku-solve.h"
@@ -36,9 +37,20 @@ struct Held {
   }
 };
 
+// Whether a set holds digit d, be its digits kept as nine flags or as the
+// bits of a mask.
+template <typename Set>
+bool holds(const Set& set, int d) {
+  if constexpr (std::is_array_v<decltype(set.digits)>) {
+    return set.digits[d];
+  } else {
+    return (set.digits >> d) & 1u;
+  }
+}
+
 bool setMatches(const DigitSet& set) {
   int flags = 0;
-  for (bool flag : set.digits) flags += flag;
+  for (int d = 0; d < 9; ++d) flags += holds(set, d);
   return set.count == flags;
 }
 
@@ -52,7 +64,7 @@ void checkBoard(const Board& board, const int* grid) {
     filled += grid[tile] >= 0;
     for (int d = 0; d < 9; ++d) {
       const bool expected = grid[tile] < 0 && held.mayTake(tile, d);
-      FUZZ_REQUIRE(t.options.digits[d] == expected, "an empty tile offers exactly the digits no peer holds");
+      FUZZ_REQUIRE(holds(t.options, d) == expected, "an empty tile offers exactly the digits no peer holds");
     }
   }
   FUZZ_REQUIRE(board.filled == filled, "filled counts the tiles that hold a digit");
@@ -61,7 +73,7 @@ void checkBoard(const Board& board, const int* grid) {
     const Group& group = groups[unit / 9][unit % 9];
     FUZZ_REQUIRE(setMatches(group), "a group's count matches its flags");
     for (int d = 0; d < 9; ++d) {
-      FUZZ_REQUIRE(group.digits[d] == !held.digit[unit][d], "a group holds exactly the digits none of its tiles holds");
+      FUZZ_REQUIRE(holds(group, d) == !held.digit[unit][d], "a group holds exactly the digits none of its tiles holds");
     }
   }
 }
