@@ -1,24 +1,100 @@
 #include "solver/sudoku-solve.h"
 
 #include <cassert>
+#include <cstring>
 #include <iostream>
 
 namespace {
 
 constexpr uint32_t kTiles = 81;
 
-// The lowest digit a set holds; the callers only ask non-empty sets.
-int32_t lowestDigit(const DigitSet& set) {
-  int32_t d = 0;
-  while (!set.digits[d]) ++d;
-  return d;
+using TileBits = unsigned __int128;
+
+constexpr TileBits kAllTiles = (TileBits(1) << kTiles) - 1;
+constexpr uint32_t kAllGroups = (1u << 27) - 1;
+
+constexpr TileBits bitOf(uint32_t tile) { return TileBits(1) << tile; }
+
+// The lowest tile of a non-empty set.
+uint32_t lowestTile(TileBits tiles) {
+  const uint64_t low = static_cast<uint64_t>(tiles);
+  if (low != 0) return static_cast<uint32_t>(__builtin_ctzll(low));
+  return 64 + static_cast<uint32_t>(__builtin_ctzll(static_cast<uint64_t>(tiles >> 64)));
 }
+
+// The lowest digit of a non-empty digit mask.
+int32_t lowestDigit(unsigned digits) { return __builtin_ctz(digits); }
 
 // The i-th tile (0-8) of a row, a column or a box, in the groups' list
 // order: boxes run row by row from their top left tile.
-uint32_t rowTile(uint32_t row, uint32_t i) { return row * 9 + i; }
-uint32_t columnTile(uint32_t col, uint32_t i) { return col + i * 9; }
-uint32_t boxTile(uint32_t box, uint32_t i) { return box / 3 * 27 + box % 3 * 3 + i / 3 * 9 + i % 3; }
+constexpr uint32_t rowTile(uint32_t row, uint32_t i) { return row * 9 + i; }
+constexpr uint32_t columnTile(uint32_t col, uint32_t i) { return col + i * 9; }
+constexpr uint32_t boxTile(uint32_t box, uint32_t i) { return box / 3 * 27 + box % 3 * 3 + i / 3 * 9 + i % 3; }
+constexpr uint32_t boxOfTile(uint32_t tile) { return tile / 27 * 3 + tile % 9 / 3; }
+
+// Groups are numbered 0-26 where one number must stand for any of them:
+// rows 0-8, columns 9-17, boxes 18-26. The same order as the hidden-singles
+// rule scans them.
+constexpr uint32_t kColumnGroups = 9;
+constexpr uint32_t kBoxGroups = 18;
+
+struct Tables {
+  GroupTiles groupTiles[27] = {};
+  TileBits groupBits[27] = {};
+  // The bits of a tile's row, column and box among the 27 groups.
+  uint32_t groupsOf[81] = {};
+  // The 20 tiles that share a row, a column or a box with a tile.
+  uint8_t peers[81][20] = {};
+  TileBits peerBits[81] = {};
+};
+
+constexpr Tables makeTables() {
+  Tables t;
+  for (uint32_t g = 0; g < 9; ++g) {
+    for (uint32_t i = 0; i < 9; ++i) {
+      t.groupTiles[g][i] = rowTile(g, i);
+      t.groupTiles[kColumnGroups + g][i] = columnTile(g, i);
+      t.groupTiles[kBoxGroups + g][i] = boxTile(g, i);
+    }
+  }
+  for (uint32_t g = 0; g < 27; ++g) {
+    for (uint32_t i = 0; i < 9; ++i) t.groupBits[g] |= bitOf(t.groupTiles[g][i]);
+  }
+  for (uint32_t tile = 0; tile < kTiles; ++tile) {
+    t.groupsOf[tile] = 1u << (tile / 9) | 1u << (kColumnGroups + tile % 9) | 1u << (kBoxGroups + boxOfTile(tile));
+    t.peerBits[tile] = (t.groupBits[tile / 9] | t.groupBits[kColumnGroups + tile % 9] |
+                        t.groupBits[kBoxGroups + boxOfTile(tile)]) &
+                       ~bitOf(tile);
+    uint32_t n = 0;
+    for (uint32_t other = 0; other < kTiles; ++other) {
+      if (t.peerBits[tile] & bitOf(other)) t.peers[tile][n++] = static_cast<uint8_t>(other);
+    }
+  }
+  return t;
+}
+
+constexpr Tables kTables = makeTables();
+
+// The groups, among the 27, in which at least one of the tiles lies.
+uint32_t groupsHit(TileBits tiles) {
+  uint32_t rowsHit = 0;
+  uint32_t columnsHit = 0;
+  uint32_t boxesHit = 0;
+  for (uint32_t band = 0; band < 3; ++band) {
+    // The columns hit within this band of three rows.
+    uint32_t bandColumns = 0;
+    for (uint32_t row = band * 3; row < band * 3 + 3; ++row) {
+      const uint32_t line = static_cast<uint32_t>(tiles >> (row * 9)) & 0x1FFu;
+      rowsHit |= static_cast<uint32_t>(line != 0) << row;
+      bandColumns |= line;
+    }
+    columnsHit |= bandColumns;
+    boxesHit |= static_cast<uint32_t>((bandColumns & 0x007u) != 0) << (band * 3) |
+                static_cast<uint32_t>((bandColumns & 0x038u) != 0) << (band * 3 + 1) |
+                static_cast<uint32_t>((bandColumns & 0x1C0u) != 0) << (band * 3 + 2);
+  }
+  return rowsHit | columnsHit << kColumnGroups | boxesHit << kBoxGroups;
+}
 
 const char kHeader[] = "    A   B   C   D   E   F   G   H   I  \n";
 const char kBoxRule[] = "  +===+===+===#===+===+===#===+===+===+\n";
@@ -26,49 +102,43 @@ const char kRowRule[] = "  +---+---+---#---+---+---#---+---+---+\n";
 
 }  // namespace
 
-void DigitSet::Add(int d) {
-  if (!digits[d]) {
-    digits[d] = true;
-    ++count;
-  }
-}
-
-void DigitSet::Remove(int d) {
-  if (digits[d]) {
-    digits[d] = false;
-    --count;
-  }
-}
-
-void DigitSet::RemoveAll() {
-  for (bool& flag : digits) flag = false;
-  count = 0;
-}
-
-DigitSet DigitSet::Intersect(const DigitSet& a, const DigitSet& b) {
-  DigitSet both = a;
-  return both.IntersectWith(b);
-}
-
-DigitSet& DigitSet::IntersectWith(const DigitSet& b) {
-  for (int d = 0; d < 9; ++d) {
-    if (digits[d] && !b.digits[d]) Remove(d);
-  }
-  return *this;
-}
-
-void DigitSet::Merge(const DigitSet& b) {
-  for (int d = 0; d < 9; ++d) {
-    if (b.digits[d]) Add(d);
-  }
-}
-
 Position TilePosition(uint32_t tile) {
   const uint32_t col = tile % 9;
   return Position{tile / 9, col, tile / 27 * 3 + col / 3};
 }
 
 bool Move::Undo(Board& board) const { return board.Unset(tile); }
+
+Board::Board() {
+  for (int d = 0; d < 9; ++d) {
+    offering_[d] = kAllTiles;
+    missing_[d] = kAllGroups;
+  }
+}
+
+void Board::CountChanged(uint32_t tile, int32_t before, int32_t after) {
+  if (after == 1) {
+    singles_ |= bitOf(tile);
+  } else if (before == 1) {
+    singles_ &= ~bitOf(tile);
+  }
+  if (after == 0) {
+    ++emptyWithoutOptions_;
+  } else if (before == 0) {
+    --emptyWithoutOptions_;
+  }
+}
+
+void Board::SetUncovered(int d, uint32_t uncovered) {
+  uncovered_[d] = uncovered;
+  if (uncovered != 0) {
+    uncoveredDigits_ |= 1u << d;
+  } else {
+    uncoveredDigits_ &= ~(1u << d);
+  }
+}
+
+void Board::CheckCoverage(int d) { SetUncovered(d, missing_[d] & ~groupsHit(offering_[d])); }
 
 bool Board::Set(uint32_t tile, int32_t value) {
   // Out-of-range numbers would index past the tables; no caller of the
@@ -79,29 +149,54 @@ bool Board::Set(uint32_t tile, int32_t value) {
   if (value < 0 || value > 8) return false;
   if (target.value >= 0) return false;
   const Position at = TilePosition(tile);
-  if (!rows[at.row].digits[value]) return false;
-  if (!columns[at.col].digits[value]) return false;
-  if (!boxes[at.box].digits[value]) return false;
+  if (!rows[at.row].Has(value)) return false;
+  if (!columns[at.col].Has(value)) return false;
+  if (!boxes[at.box].Has(value)) return false;
 
   ++filled;
   target.value = value;
+  // The tile no longer counts among the empty ones, and offers nothing.
+  const TileBits self = bitOf(tile);
+  if (target.options.count == 0) --emptyWithoutOptions_;
+  if (target.options.count == 1) singles_ &= ~self;
+  unsigned lost = target.options.digits;
   target.options.RemoveAll();
+  for (unsigned rest = lost; rest != 0; rest &= rest - 1) offering_[lowestDigit(rest)] &= ~self;
+
   rows[at.row].Remove(value);
   columns[at.col].Remove(value);
   boxes[at.box].Remove(value);
-  // The tile itself has no options left, so removing from it is harmless.
-  for (uint32_t i = 0; i < 9; ++i) {
-    tiles[rowTile(at.row, i)].options.Remove(value);
-    tiles[columnTile(at.col, i)].options.Remove(value);
-    tiles[boxTile(at.box, i)].options.Remove(value);
+  const uint32_t ownGroups = kTables.groupsOf[tile];
+  missing_[value] &= ~ownGroups;
+
+  // Every peer that still offers the digit loses it; the others are left
+  // as they are.
+  const unsigned digitBit = 1u << value;
+  TileBits losing = offering_[value] & kTables.peerBits[tile];
+  offering_[value] &= ~losing;
+  while (losing != 0) {
+    const uint32_t peer = lowestTile(losing);
+    losing &= losing - 1;
+    DigitSet& options = tiles[peer].options;
+    options.digits = static_cast<uint16_t>(options.digits & ~digitBit);
+    --options.count;
+    CountChanged(peer, options.count + 1, options.count);
+  }
+
+  // The digit left tiles all over the peers' groups. The tile's other
+  // options left only the tile, so only its own groups can have lost the
+  // last place for one of them.
+  CheckCoverage(value);
+  for (unsigned rest = lost & ~digitBit; rest != 0; rest &= rest - 1) {
+    const int d = lowestDigit(rest);
+    uint32_t bare = 0;
+    for (uint32_t groups = ownGroups & missing_[d]; groups != 0; groups &= groups - 1) {
+      const uint32_t g = static_cast<uint32_t>(__builtin_ctz(groups));
+      if ((offering_[d] & kTables.groupBits[g]) == 0) bare |= 1u << g;
+    }
+    if (bare != 0) SetUncovered(d, uncovered_[d] | bare);
   }
   return true;
-}
-
-void Board::Recompute(uint32_t tile) {
-  const Position at = TilePosition(tile);
-  tiles[tile].options = rows[at.row];
-  tiles[tile].options.IntersectWith(DigitSet::Intersect(columns[at.col], boxes[at.box]));
 }
 
 bool Board::Unset(uint32_t tile) {
@@ -113,118 +208,115 @@ bool Board::Unset(uint32_t tile) {
   rows[at.row].Add(value);
   columns[at.col].Add(value);
   boxes[at.box].Add(value);
-  Recompute(tile);
+  const uint32_t ownGroups = kTables.groupsOf[tile];
+  missing_[value] |= ownGroups;
 
-  // A peer regains the digit only where all three of its own groups now
-  // offer it; recomputing from the groups gives exactly that.
-  for (uint32_t i = 0; i < 9; ++i) {
-    const uint32_t peer = boxTile(at.box, i);
-    if (tiles[peer].value < 0) Recompute(peer);
+  // The tile takes every digit its three groups still miss.
+  DigitSet& own = tiles[tile].options;
+  own = rows[at.row];
+  own.IntersectWith(DigitSet::Intersect(columns[at.col], boxes[at.box]));
+  const TileBits self = bitOf(tile);
+  for (unsigned rest = own.digits; rest != 0; rest &= rest - 1) offering_[lowestDigit(rest)] |= self;
+  if (own.count == 0) {
+    ++emptyWithoutOptions_;
+  } else if (own.count == 1) {
+    singles_ |= self;
   }
-  for (uint32_t c = 0; c < 9; ++c) {
-    const uint32_t peer = rowTile(at.row, c);
-    if (c / 3 != at.col / 3 && tiles[peer].value < 0) Recompute(peer);
-  }
-  for (uint32_t r = 0; r < 9; ++r) {
-    const uint32_t peer = columnTile(at.col, r);
-    if (r / 3 != at.row / 3 && tiles[peer].value < 0) Recompute(peer);
-  }
-  return true;
-}
 
-bool Board::Solveable() const {
-  for (const Tile& tile : tiles) {
-    if (tile.value < 0 && tile.options.count == 0) return false;
+  // Only the tile's three groups changed, and only by this digit: an empty
+  // peer gets it back exactly when all three of its own groups miss it now,
+  // and keeps its other options as they are.
+  const unsigned digitBit = 1u << value;
+  const uint32_t missing = missing_[value];
+  for (const uint8_t peer : kTables.peers[tile]) {
+    const uint32_t peerGroups = kTables.groupsOf[peer];
+    DigitSet& options = tiles[peer].options;
+    if ((missing & peerGroups) != peerGroups || tiles[peer].value >= 0 || (options.digits & digitBit) != 0) continue;
+    options.digits = static_cast<uint16_t>(options.digits | digitBit);
+    ++options.count;
+    offering_[value] |= bitOf(peer);
+    CountChanged(peer, options.count - 1, options.count);
   }
-  // A group fails when one of its free digits is an option of none of its
-  // tiles: the union of their options then covers fewer of its digits.
-  auto covered = [this](const Group& group, uint32_t (*tileOf)(uint32_t, uint32_t), uint32_t g) {
-    DigitSet offered;
-    offered.RemoveAll();
-    for (uint32_t i = 0; i < 9; ++i) offered.Merge(tiles[tileOf(g, i)].options);
-    return group.count <= DigitSet::Intersect(offered, group).count;
-  };
-  for (uint32_t b = 0; b < 9; ++b) {
-    if (!covered(boxes[b], boxTile, b)) return false;
-  }
-  for (uint32_t c = 0; c < 9; ++c) {
-    if (!covered(columns[c], columnTile, c)) return false;
-  }
-  for (uint32_t r = 0; r < 9; ++r) {
-    if (!covered(rows[r], rowTile, r)) return false;
+
+  // Places only came back: the tile's own groups are now covered for each
+  // of its options, and the digit is looked at everywhere.
+  CheckCoverage(value);
+  for (unsigned rest = own.digits & ~digitBit; rest != 0; rest &= rest - 1) {
+    const int d = lowestDigit(rest);
+    if ((uncovered_[d] & ownGroups) != 0) SetUncovered(d, uncovered_[d] & ~ownGroups);
   }
   return true;
 }
 
 bool Board::FindSingles(MoveList& moves) {
   if (filled == 81) return false;
-  uint32_t tile = 0;
-  int run = 0;
+  // The sweep tests the board before every tile it examines. The board
+  // changes only where a digit is placed, so one test at the start and one
+  // after each placement give the same answers, and the sweep may jump
+  // straight to the next tile with one option: from its position to tile
+  // 80, then round from tile 0. A lap without one ends it.
+  if (!Solveable()) return false;
   bool placed = false;
+  uint32_t from = 0;
   for (;;) {
-    if (!Solveable()) break;
-    if (tiles[tile].options.count == 1) {
-      const int32_t value = lowestDigit(tiles[tile].options);
-      Set(tile, value);
-      moves.push_back(Move{tile, Forced, static_cast<uint32_t>(value), 1});
-      run = 0;
-      placed = true;
-    } else {
-      ++run;
-    }
-    tile = (tile + 1) % kTiles;
-    // One full lap without a placement ends the sweep.
-    if (run > 80 || filled == 81) break;
+    const TileBits ahead = singles_ & (~TileBits(0) << from);
+    const TileBits next = ahead != 0 ? ahead : singles_;
+    if (next == 0) break;
+    const uint32_t tile = lowestTile(next);
+    const int32_t value = lowestDigit(tiles[tile].options.digits);
+    Set(tile, value);
+    moves.push_back(Move{tile, Forced, static_cast<uint32_t>(value), 1});
+    placed = true;
+    if (filled == 81 || !Solveable()) break;
+    from = tile + 1;
   }
   return placed;
 }
 
 bool Board::FindHiddenSingles(MoveList& moves) {
-  std::vector<uint32_t> group(9);
   bool placed = false;
   // Every group is scanned, whatever the earlier ones placed: no
   // short-circuit on placed.
-  for (uint32_t r = 0; r < 9; ++r) {
-    for (uint32_t i = 0; i < 9; ++i) group[i] = rowTile(r, i);
-    placed = FillOptions(moves, group) || placed;
-  }
+  for (uint32_t g = 0; g < kColumnGroups; ++g) placed = FillOptions(moves, kTables.groupTiles[g]) || placed;
   if (!Solveable()) return false;
-  for (uint32_t c = 0; c < 9; ++c) {
-    for (uint32_t i = 0; i < 9; ++i) group[i] = columnTile(c, i);
-    placed = FillOptions(moves, group) || placed;
-  }
+  for (uint32_t g = kColumnGroups; g < kBoxGroups; ++g) placed = FillOptions(moves, kTables.groupTiles[g]) || placed;
   if (!Solveable()) return false;
-  for (uint32_t b = 0; b < 9; ++b) {
-    for (uint32_t i = 0; i < 9; ++i) group[i] = boxTile(b, i);
-    placed = FillOptions(moves, group) || placed;
-  }
+  for (uint32_t g = kBoxGroups; g < 27; ++g) placed = FillOptions(moves, kTables.groupTiles[g]) || placed;
   return placed && Solveable();
 }
 
-bool Board::FillOptions(MoveList& moves, const std::vector<uint32_t>& group) {
-  int counter[9] = {};
-  uint32_t where[9] = {};
+bool Board::FillOptions(MoveList& moves, const GroupTiles& group) {
+  // Digits offered by at least one tile, and by at least two.
+  unsigned once = 0;
+  unsigned twice = 0;
   for (const uint32_t tile : group) {
     const DigitSet& options = tiles[tile].options;
     if (options.count == 0) continue;
-    // n counts the flags looked at; a count above the set flags would run
-    // past the ninth digit.
-    int n = 0;
-    for (int found = 0; found < options.count;) {
-      const int d = n++;
-      assert(n <= 9);
-      if (options.digits[d]) {
-        ++counter[d];
-        where[d] = tile;
-        ++found;
-      }
+    // Counting a tile's digits looks at its flags from digit 0 until it has
+    // found count of them: n digits, more than nine when count claims more
+    // flags than are set.
+    [[maybe_unused]] const int n =
+        options.count > __builtin_popcount(options.digits) ? 10 : 32 - __builtin_clz(options.digits);
+    assert(n <= 9);
+    twice |= once & options.digits;
+    once |= options.digits;
+  }
+  const unsigned single = once & ~twice;
+  if (single == 0) return false;
+
+  // Where each of those digits goes, found before anything is placed.
+  uint32_t where[9] = {};
+  for (const uint32_t tile : group) {
+    for (unsigned rest = tiles[tile].options.digits & single; rest != 0; rest &= rest - 1) {
+      where[lowestDigit(rest)] = tile;
     }
   }
   bool placed = false;
-  for (int32_t d = 0; d < 9; ++d) {
+  for (unsigned rest = single; rest != 0; rest &= rest - 1) {
+    const int32_t d = lowestDigit(rest);
     // A lower digit may already have taken the remembered tile: Set refuses
     // then, and the digit gets no move.
-    if (counter[d] == 1 && Set(where[d], d)) {
+    if (Set(where[d], d)) {
       moves.push_back(Move{where[d], Forced, static_cast<uint32_t>(d), 1});
       placed = true;
     }
@@ -281,7 +373,7 @@ bool Board::Solve(MoveList& moves) {
         int32_t chosen = -1;
         for (int c = 2; c <= 9 && chosen < 0; ++c) chosen = byCount[c];
         const uint32_t tile = static_cast<uint32_t>(chosen);
-        const int32_t value = lowestDigit(tiles[tile].options);
+        const int32_t value = lowestDigit(tiles[tile].options.digits);
         Set(tile, value);
         moves.push_back(Move{tile, Guess, static_cast<uint32_t>(value), static_cast<uint32_t>(value) + 1});
         if (filled == 81) return true;
@@ -337,19 +429,29 @@ bool Board::Solve(MoveList& moves) {
 }
 
 void Board::Print() const {
-  std::cout << kHeader;
+  // The whole dump is put together first and written at once: 20 lines of
+  // 40 characters. Row lines are the row number, nine " | " with the digit
+  // or a blank, and " |".
+  constexpr std::size_t kLine = 40;
+  char text[20 * kLine];
+  char* at = text;
+  std::memcpy(at, kHeader, kLine);
+  at += kLine;
   for (int r = 0; r < 9; ++r) {
-    std::cout << (r % 3 == 0 ? kBoxRule : kRowRule) << r + 1;
+    std::memcpy(at, r % 3 == 0 ? kBoxRule : kRowRule, kLine);
+    at += kLine;
+    *at++ = static_cast<char>('1' + r);
     for (int c = 0; c < 9; ++c) {
       const int32_t value = tiles[r * 9 + c].value;
-      std::cout << " | ";
-      if (value < 0) {
-        std::cout << ' ';
-      } else {
-        std::cout << value + 1;
-      }
+      *at++ = ' ';
+      *at++ = '|';
+      *at++ = ' ';
+      *at++ = value < 0 ? ' ' : static_cast<char>('1' + value);
     }
-    std::cout << " |\n";
+    std::memcpy(at, " |\n", 3);
+    at += 3;
   }
-  std::cout << kBoxRule;
+  std::memcpy(at, kBoxRule, kLine);
+  at += kLine;
+  std::cout.write(text, at - text);
 }

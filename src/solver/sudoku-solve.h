@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -7,19 +8,48 @@
 // (tile = row*9 + col); digits are 0-8 and shown as '1'-'9'. Nothing here
 // knows the window: the Solve command and tessary-cli hand it plain numbers.
 
-// A counted set of the nine digits. count always equals the number of true
-// flags; a new set holds all nine.
+// A counted set of the nine digits, held as a bit mask: bit d of digits is
+// set when digit d is present. count always equals the number of set bits;
+// a new set holds all nine.
 struct DigitSet {
   int32_t count = 9;
-  bool digits[9] = {true, true, true, true, true, true, true, true, true};
+  uint16_t digits = 0x1FF;
 
-  void Add(int d);
-  void Remove(int d);
-  void RemoveAll();
+  bool Has(int d) const { return (digits >> d) & 1u; }
+  void Add(int d) {
+    if (!Has(d)) {
+      digits = static_cast<uint16_t>(digits | 1u << d);
+      ++count;
+    }
+  }
+  void Remove(int d) {
+    if (Has(d)) {
+      digits = static_cast<uint16_t>(digits & ~(1u << d));
+      --count;
+    }
+  }
+  void RemoveAll() {
+    digits = 0;
+    count = 0;
+  }
   // The digits present in both a and b.
-  static DigitSet Intersect(const DigitSet& a, const DigitSet& b);
-  DigitSet& IntersectWith(const DigitSet& b);
-  void Merge(const DigitSet& b);
+  static DigitSet Intersect(const DigitSet& a, const DigitSet& b) {
+    DigitSet both = a;
+    return both.IntersectWith(b);
+  }
+  // Clears every digit that b lacks, lowering count once per digit cleared.
+  DigitSet& IntersectWith(const DigitSet& b) {
+    const unsigned cleared = digits & ~b.digits & 0x1FFu;
+    digits = static_cast<uint16_t>(digits & b.digits);
+    count -= __builtin_popcount(cleared);
+    return *this;
+  }
+  // Sets every digit of b, raising count once per digit set.
+  void Merge(const DigitSet& b) {
+    const unsigned added = b.digits & ~digits & 0x1FFu;
+    digits = static_cast<uint16_t>(digits | added);
+    count += __builtin_popcount(added);
+  }
 };
 
 // The digits still free in one row, column or box; count is its number of
@@ -64,6 +94,10 @@ struct Move {
 // the end, backtracking removes from the end.
 using MoveList = std::vector<Move>;
 
+// The nine tiles of one row, column or box, in the order the hidden-singles
+// rule walks them.
+using GroupTiles = std::array<uint32_t, 9>;
+
 // The candidate board. Invariants after construction and after every Set
 // and Unset:
 //  - a filled tile has no options;
@@ -72,9 +106,15 @@ using MoveList = std::vector<Move>;
 //  - a group's digits are those none of its tiles holds, so no digit stands
 //    twice in a row, column or box;
 //  - filled counts the tiles whose value is not -1.
+// Beside the tiles and groups the board keeps, for each digit, the tiles
+// that offer it, and from those whether it is consistent, so that the
+// search asks Solveable at no cost. Set and Unset keep all of it up to date;
+// the public fields are for reading.
 // A plain value: it owns no heap storage and is never copied by the search.
 class Board {
  public:
+  Board();
+
   // Places value (0-8) on tile (0-80) and removes it from the options of
   // the 20 peers. True when the tile now holds value (also when it already
   // did); false, with nothing changed, when the tile holds another digit,
@@ -89,7 +129,7 @@ class Board {
   // False when the board is certainly contradictory: an empty tile has no
   // option, or a digit missing from some group is an option of none of the
   // group's tiles. A full board passes.
-  bool Solveable() const;
+  bool Solveable() const { return emptyWithoutOptions_ == 0 && uncoveredDigits_ == 0; }
 
   // Naked singles: sweeps the tiles circularly from tile 0, placing each
   // tile's only option, until one lap places nothing, the board is full or
@@ -102,7 +142,7 @@ class Board {
   // Hidden singles in one group of tiles: each digit that only one of them
   // offers goes there, in ascending digit order. All counting happens
   // before the first placement. True if anything was placed.
-  bool FillOptions(MoveList& moves, const std::vector<uint32_t>& group);
+  bool FillOptions(MoveList& moves, const GroupTiles& group);
 
   // Fills the board: deduces, guesses the lowest option of a tile with the
   // fewest options, and backtracks chronologically. moves comes in empty.
@@ -121,6 +161,28 @@ class Board {
   int32_t filled = 0;
 
  private:
-  // Sets a tile's options to what its three groups still offer.
-  void Recompute(uint32_t tile);
+  // One bit per tile, bit t for tile t.
+  using TileBits = unsigned __int128;
+
+  // Records that a tile's option count went from before to after.
+  void CountChanged(uint32_t tile, int32_t before, int32_t after);
+  // Works out afresh which of the groups missing digit d have no tile
+  // offering it.
+  void CheckCoverage(int d);
+  // Marks the groups in mask as uncovered for digit d, or clears them.
+  void SetUncovered(int d, uint32_t uncovered);
+
+  // For each digit, the empty tiles that offer it.
+  TileBits offering_[9];
+  // The empty tiles with exactly one option.
+  TileBits singles_ = 0;
+  // For each digit, the groups still missing it: bits 0-8 the rows, 9-17
+  // the columns, 18-26 the boxes.
+  uint32_t missing_[9];
+  // For each digit, the groups missing it where no empty tile offers it.
+  uint32_t uncovered_[9] = {};
+  // Bit d set while uncovered_[d] is not empty.
+  uint32_t uncoveredDigits_ = 0;
+  // Empty tiles whose options ran out.
+  int32_t emptyWithoutOptions_ = 0;
 };

@@ -19,7 +19,7 @@ bool arePeers(int a, int b) {
 
 int flagsIn(const DigitSet& set) {
   int n = 0;
-  for (bool flag : set.digits) n += flag;
+  for (int d = 0; d < 9; ++d) n += set.Has(d);
   return n;
 }
 
@@ -43,7 +43,7 @@ void expectInvariants(const Board& board) {
   for (int kind = 0; kind < 3; ++kind) {
     for (int g = 0; g < 9; ++g) {
       EXPECT_EQ(groups[kind][g].count, flagsIn(groups[kind][g])) << "kind " << kind << " group " << g;
-      for (int d = 0; d < 9; ++d) EXPECT_EQ(groups[kind][g].digits[d], !held[kind][g][d]);
+      for (int d = 0; d < 9; ++d) EXPECT_EQ(groups[kind][g].Has(d), !held[kind][g][d]);
     }
   }
   for (int tile = 0; tile < 81; ++tile) {
@@ -52,7 +52,7 @@ void expectInvariants(const Board& board) {
     const int row = tile / 9, col = tile % 9, box = tile / 27 * 3 + col / 3;
     for (int d = 0; d < 9; ++d) {
       const bool free = !held[0][row][d] && !held[1][col][d] && !held[2][box][d];
-      EXPECT_EQ(options.digits[d], board.tiles[tile].value < 0 && free) << "tile " << tile << " digit " << d;
+      EXPECT_EQ(options.Has(d), board.tiles[tile].value < 0 && free) << "tile " << tile << " digit " << d;
     }
   }
 }
@@ -81,7 +81,7 @@ TEST(BoardTest, SetEliminatesTheDigitFromThePeers) {
     EXPECT_EQ(board.tiles[tile].options.count, 0);
     EXPECT_EQ(board.filled, 1);
     const Position at = TilePosition(tile);
-    EXPECT_FALSE(board.rows[at.row].digits[4]);
+    EXPECT_FALSE(board.rows[at.row].Has(4));
     EXPECT_EQ(board.rows[at.row].count, 8);
     EXPECT_EQ(board.columns[at.col].count, 8);
     EXPECT_EQ(board.boxes[at.box].count, 8);
@@ -90,7 +90,7 @@ TEST(BoardTest, SetEliminatesTheDigitFromThePeers) {
       if (other == static_cast<int>(tile)) continue;
       const bool peer = arePeers(tile, other);
       peers += peer;
-      EXPECT_EQ(board.tiles[other].options.digits[4], !peer) << tile << " and " << other;
+      EXPECT_EQ(board.tiles[other].options.Has(4), !peer) << tile << " and " << other;
       EXPECT_EQ(board.tiles[other].options.count, peer ? 8 : 9);
     }
     EXPECT_EQ(peers, 20);
@@ -141,10 +141,10 @@ TEST(BoardTest, UnsetKeepsADigitThatAPeerSeesInItsOwnRow) {
   ASSERT_TRUE(board.Set(0, 4));
   ASSERT_TRUE(board.Set(13, 4));
   ASSERT_TRUE(board.Unset(0));
-  EXPECT_FALSE(board.tiles[9].options.digits[4]);
-  EXPECT_TRUE(board.tiles[1].options.digits[4]);
-  EXPECT_TRUE(board.tiles[27].options.digits[4]);
-  EXPECT_TRUE(board.tiles[0].options.digits[4]);
+  EXPECT_FALSE(board.tiles[9].options.Has(4));
+  EXPECT_TRUE(board.tiles[1].options.Has(4));
+  EXPECT_TRUE(board.tiles[27].options.Has(4));
+  EXPECT_TRUE(board.tiles[0].options.Has(4));
   expectInvariants(board);
 }
 

@@ -12,9 +12,9 @@ using solvertest::boardFrom;
 using solvertest::gridOf;
 using solvertest::kSolution;
 
-std::vector<uint32_t> row(uint32_t r) {
-  std::vector<uint32_t> tiles;
-  for (uint32_t i = 0; i < 9; ++i) tiles.push_back(r * 9 + i);
+GroupTiles row(uint32_t r) {
+  GroupTiles tiles;
+  for (uint32_t i = 0; i < 9; ++i) tiles[i] = r * 9 + i;
   return tiles;
 }
 

@@ -211,7 +211,7 @@ class RecursiveSearch {
     }
     const uint32_t tile = GuessTile();
     uint32_t digit = 0;
-    while (!board_.tiles[tile].options.digits[digit]) ++digit;
+    while (!board_.tiles[tile].options.Has(digit)) ++digit;
     EXPECT_TRUE(board_.Set(tile, digit));
     moves.push_back(Move{tile, Guess, digit, digit + 1});
     if (board_.filled == 81) return true;
@@ -320,7 +320,7 @@ TEST(SolveDeathTest, OptionCountBeyondItsFlagsStopsFillOptions) {
   Board board;
   board.tiles[0].options.count = 10;
   MoveList moves;
-  const std::vector<uint32_t> row0 = {0, 1, 2, 3, 4, 5, 6, 7, 8};
+  const GroupTiles row0 = {0, 1, 2, 3, 4, 5, 6, 7, 8};
   EXPECT_DEATH(board.FillOptions(moves, row0), "sudoku-solve.*FillOptions.*n <= 9");
 }
 

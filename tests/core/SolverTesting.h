@@ -53,7 +53,7 @@ inline std::string gridOf(const Board& board) {
 inline std::string stateOf(const Board& board) {
   auto set = [](const DigitSet& s) {
     std::string text = std::to_string(s.count) + ":";
-    for (bool flag : s.digits) text += flag ? '1' : '0';
+    for (int d = 0; d < 9; ++d) text += s.Has(d) ? '1' : '0';
     return text;
   };
   std::string text = "filled " + std::to_string(board.filled) + "\n";
