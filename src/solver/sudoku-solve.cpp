@@ -15,11 +15,33 @@ constexpr uint32_t kAllGroups = (1u << 27) - 1;
 
 constexpr TileBits bitOf(uint32_t tile) { return TileBits(1) << tile; }
 
+// How many digits a 9-bit digit mask holds.
+struct DigitCounts {
+  uint8_t of[512] = {};
+};
+constexpr DigitCounts makeDigitCounts() {
+  DigitCounts counts;
+  for (unsigned mask = 1; mask < 512; ++mask) counts.of[mask] = static_cast<uint8_t>(counts.of[mask >> 1] + (mask & 1));
+  return counts;
+}
+constexpr DigitCounts kDigitCounts = makeDigitCounts();
+
 // The lowest tile of a non-empty set.
 uint32_t lowestTile(TileBits tiles) {
   const uint64_t low = static_cast<uint64_t>(tiles);
   if (low != 0) return static_cast<uint32_t>(__builtin_ctzll(low));
   return 64 + static_cast<uint32_t>(__builtin_ctzll(static_cast<uint64_t>(tiles >> 64)));
+}
+
+// Calls visit for each tile of the set, lowest first.
+template <typename Visit>
+void forEachTile(TileBits tiles, Visit visit) {
+  for (uint64_t low = static_cast<uint64_t>(tiles); low != 0; low &= low - 1) {
+    visit(static_cast<uint32_t>(__builtin_ctzll(low)));
+  }
+  for (uint64_t high = static_cast<uint64_t>(tiles >> 64); high != 0; high &= high - 1) {
+    visit(64 + static_cast<uint32_t>(__builtin_ctzll(high)));
+  }
 }
 
 // The lowest digit of a non-empty digit mask.
@@ -39,13 +61,18 @@ constexpr uint32_t kColumnGroups = 9;
 constexpr uint32_t kBoxGroups = 18;
 
 struct Tables {
+  TileBits tileBit[81] = {};
+  Position position[81] = {};
   GroupTiles groupTiles[27] = {};
   TileBits groupBits[27] = {};
   // The bits of a tile's row, column and box among the 27 groups.
   uint32_t groupsOf[81] = {};
-  // The 20 tiles that share a row, a column or a box with a tile.
-  uint8_t peers[81][20] = {};
+  // The tiles that share a row, a column or a box with a tile.
   TileBits peerBits[81] = {};
+  // Where a tile's digits sit among the packed words (see Board::packed_):
+  // word tile / 3, lane tile % 3.
+  uint8_t word[81] = {};
+  uint8_t laneShift[81] = {};
 };
 
 constexpr Tables makeTables() {
@@ -61,40 +88,107 @@ constexpr Tables makeTables() {
     for (uint32_t i = 0; i < 9; ++i) t.groupBits[g] |= bitOf(t.groupTiles[g][i]);
   }
   for (uint32_t tile = 0; tile < kTiles; ++tile) {
+    t.tileBit[tile] = bitOf(tile);
+    t.position[tile] = Position{tile / 9, tile % 9, boxOfTile(tile)};
     t.groupsOf[tile] = 1u << (tile / 9) | 1u << (kColumnGroups + tile % 9) | 1u << (kBoxGroups + boxOfTile(tile));
     t.peerBits[tile] = (t.groupBits[tile / 9] | t.groupBits[kColumnGroups + tile % 9] |
                         t.groupBits[kBoxGroups + boxOfTile(tile)]) &
                        ~bitOf(tile);
-    uint32_t n = 0;
-    for (uint32_t other = 0; other < kTiles; ++other) {
-      if (t.peerBits[tile] & bitOf(other)) t.peers[tile][n++] = static_cast<uint8_t>(other);
-    }
+    t.word[tile] = static_cast<uint8_t>(tile / 3);
+    t.laneShift[tile] = static_cast<uint8_t>(tile % 3 * 16);
   }
   return t;
 }
 
 constexpr Tables kTables = makeTables();
 
-// The groups, among the 27, in which at least one of the tiles lies.
+// Which of the three 9-bit fields of a 27-bit value hold a bit, as bits
+// 0-2. Adding 0xFF to the low eight bits of a field carries into its ninth
+// bit exactly when they are not all clear, and never beyond it.
+uint32_t nonEmptyNines(uint32_t fields) {
+  constexpr uint32_t kHigh = 1u << 8 | 1u << 17 | 1u << 26;
+  constexpr uint32_t kLow = 0x7FFFFFFu & ~kHigh;
+  const uint32_t high = (((fields & kLow) + kLow) | fields) & kHigh;
+  return (high >> 8 & 1u) | (high >> 16 & 2u) | (high >> 24 & 4u);
+}
+
+// The same for the three 3-bit fields of a 9-bit value.
+uint32_t nonEmptyThrees(uint32_t fields) {
+  constexpr uint32_t kHigh = 1u << 2 | 1u << 5 | 1u << 8;
+  constexpr uint32_t kLow = 0x1FFu & ~kHigh;
+  const uint32_t high = (((fields & kLow) + kLow) | fields) & kHigh;
+  return (high >> 2 & 1u) | (high >> 4 & 2u) | (high >> 6 & 4u);
+}
+
+// The groups, among the 27, in which at least one of the tiles lies. A
+// band of three rows is 27 consecutive tiles: its rows are three 9-bit
+// fields, and the columns it touches, folded into one field, give its
+// boxes.
 uint32_t groupsHit(TileBits tiles) {
+  const uint64_t low = static_cast<uint64_t>(tiles);
+  const uint64_t high = static_cast<uint64_t>(tiles >> 64);
+  const uint32_t bands[3] = {static_cast<uint32_t>(low) & 0x7FFFFFFu, static_cast<uint32_t>(low >> 27) & 0x7FFFFFFu,
+                             static_cast<uint32_t>(low >> 54 | high << 10) & 0x7FFFFFFu};
   uint32_t rowsHit = 0;
   uint32_t columnsHit = 0;
   uint32_t boxesHit = 0;
-  for (uint32_t band = 0; band < 3; ++band) {
-    // The columns hit within this band of three rows.
-    uint32_t bandColumns = 0;
-    for (uint32_t row = band * 3; row < band * 3 + 3; ++row) {
-      const uint32_t line = static_cast<uint32_t>(tiles >> (row * 9)) & 0x1FFu;
-      rowsHit |= static_cast<uint32_t>(line != 0) << row;
-      bandColumns |= line;
-    }
-    columnsHit |= bandColumns;
-    boxesHit |= static_cast<uint32_t>((bandColumns & 0x007u) != 0) << (band * 3) |
-                static_cast<uint32_t>((bandColumns & 0x038u) != 0) << (band * 3 + 1) |
-                static_cast<uint32_t>((bandColumns & 0x1C0u) != 0) << (band * 3 + 2);
+  for (uint32_t b = 0; b < 3; ++b) {
+    const uint32_t columns = (bands[b] | bands[b] >> 9 | bands[b] >> 18) & 0x1FFu;
+    rowsHit |= nonEmptyNines(bands[b]) << (b * 3);
+    columnsHit |= columns;
+    boxesHit |= nonEmptyThrees(columns) << (b * 3);
   }
   return rowsHit | columnsHit << kColumnGroups | boxesHit << kBoxGroups;
 }
+
+// The tiles whose row, column and box are all among the groups. Each
+// band of three rows is built as 27 bits: the rows of the band that are
+// among them, crossed with the columns that are among them and lie in one
+// of the band's boxes among them.
+TileBits tilesInGroups(uint32_t groups) {
+  constexpr uint32_t kBandRows[8] = {0,       0x1FFu,   0x3FE00u,   0x3FFFFu,
+                                     0x7FC0000u, 0x7FC01FFu, 0x7FFFE00u, 0x7FFFFFFu};
+  constexpr uint32_t kBoxColumns[8] = {0, 0x007u, 0x038u, 0x03Fu, 0x1C0u, 0x1C7u, 0x1F8u, 0x1FFu};
+  const uint32_t columns = groups >> kColumnGroups & 0x1FFu;
+  uint64_t bands[3];
+  for (uint32_t b = 0; b < 3; ++b) {
+    const uint32_t bandColumns = columns & kBoxColumns[groups >> (kBoxGroups + b * 3) & 7u];
+    // The columns repeated for the band's three rows.
+    bands[b] = kBandRows[groups >> (b * 3) & 7u] & (bandColumns * 0x40201u);
+  }
+  const uint64_t low = bands[0] | bands[1] << 27 | bands[2] << 54;
+  return static_cast<TileBits>(bands[2] >> 10) << 64 | low;
+}
+
+// Whether some digit lies in exactly one lane of exactly one of three
+// packed words (lanes 0-2 used, lane 3 clear), that is in exactly one of
+// the nine tiles they hold.
+bool oneOfNine(uint64_t w0, uint64_t w1, uint64_t w2) {
+  const uint64_t once = w0 | w1 | w2;
+  const uint64_t twice = (w0 & w1) | (w2 & (w0 | w1));
+  // Each lane next to the OR of the other two lanes: the words rotated by
+  // one lane and by two within lanes 0-2.
+  const uint64_t others = (once >> 16 | once << 32) | (once >> 32 | once << 16);
+  return (once & ~twice & ~others & 0x1FF01FF01FFull) != 0;
+}
+
+// Nine words added up lane by lane: the digits in at least one of them,
+// and in at least two.
+struct LaneTally {
+  uint64_t once = 0;
+  uint64_t twice = 0;
+
+  void Add(uint64_t word) {
+    twice |= once & word;
+    once |= word;
+  }
+  // Bits 0-2: whether some digit lies in lane 0, 1 or 2 of exactly one word.
+  uint32_t LanesWithOne() const {
+    const uint64_t one = once & ~twice;
+    return static_cast<uint32_t>((one & 0x1FFu) != 0) | static_cast<uint32_t>((one & 0x1FF0000u) != 0) << 1 |
+           static_cast<uint32_t>((one & 0x1FF00000000ull) != 0) << 2;
+  }
+};
 
 const char kHeader[] = "    A   B   C   D   E   F   G   H   I  \n";
 const char kBoxRule[] = "  +===+===+===#===+===+===#===+===+===+\n";
@@ -114,19 +208,87 @@ Board::Board() {
     offering_[d] = kAllTiles;
     missing_[d] = kAllGroups;
   }
+  for (uint64_t& word : packed_) word = 0x1FFu | 0x1FFull << 16 | 0x1FFull << 32;
 }
 
-void Board::CountChanged(uint32_t tile, int32_t before, int32_t after) {
-  if (after == 1) {
-    singles_ |= bitOf(tile);
-  } else if (before == 1) {
-    singles_ &= ~bitOf(tile);
-  }
-  if (after == 0) {
-    ++emptyWithoutOptions_;
-  } else if (before == 0) {
+void Board::Untally(uint32_t tile, int32_t count) {
+  if (count == 0) {
     --emptyWithoutOptions_;
+  } else if (count == 1) {
+    singles_ &= ~kTables.tileBit[tile];
+  } else if (count == 2) {
+    pairs_ &= ~kTables.tileBit[tile];
   }
+}
+
+void Board::Tally(uint32_t tile, int32_t count) {
+  if (count == 0) {
+    ++emptyWithoutOptions_;
+  } else if (count == 1) {
+    singles_ |= kTables.tileBit[tile];
+  } else if (count == 2) {
+    pairs_ |= kTables.tileBit[tile];
+  }
+}
+
+void Board::CountFell(uint32_t tile, int32_t count) {
+  if (count > 2) return;
+  const TileBits bit = kTables.tileBit[tile];
+  if (count == 2) {
+    pairs_ |= bit;
+  } else if (count == 1) {
+    pairs_ &= ~bit;
+    singles_ |= bit;
+  } else {
+    singles_ &= ~bit;
+    ++emptyWithoutOptions_;
+  }
+}
+
+void Board::CountRose(uint32_t tile, int32_t count) {
+  if (count > 3) return;
+  const TileBits bit = kTables.tileBit[tile];
+  if (count == 3) {
+    pairs_ &= ~bit;
+  } else if (count == 2) {
+    singles_ &= ~bit;
+    pairs_ |= bit;
+  } else {
+    --emptyWithoutOptions_;
+    singles_ |= bit;
+  }
+}
+
+void Board::Pack(uint32_t tile) {
+  const uint32_t shift = kTables.laneShift[tile];
+  uint64_t& word = packed_[kTables.word[tile]];
+  word = (word & ~(uint64_t{0xFFFF} << shift)) | uint64_t{tiles[tile].options.digits} << shift;
+}
+
+uint32_t Board::GroupsWithOnePlace(uint32_t kind) const {
+  const uint64_t* const w = packed_;
+  uint32_t found = 0;
+  if (kind == 0) {
+    // A row is three consecutive words.
+    for (uint32_t row = 0; row < 9; ++row) {
+      found |= static_cast<uint32_t>(oneOfNine(w[row * 3], w[row * 3 + 1], w[row * 3 + 2])) << row;
+    }
+  } else if (kind == 1) {
+    // A column is one lane of the same word in each row: the words at the
+    // same place in every row hold three columns side by side.
+    for (uint32_t third = 0; third < 3; ++third) {
+      LaneTally tally;
+      for (uint32_t row = 0; row < 9; ++row) tally.Add(w[row * 3 + third]);
+      found |= tally.LanesWithOne() << (third * 3);
+    }
+  } else {
+    // A box is the same word of three rows in a row.
+    for (uint32_t box = 0; box < 9; ++box) {
+      const uint32_t first = box / 3 * 9 + box % 3;
+      found |= static_cast<uint32_t>(oneOfNine(w[first], w[first + 3], w[first + 6])) << box;
+    }
+  }
+  return found;
 }
 
 void Board::SetUncovered(int d, uint32_t uncovered) {
@@ -148,19 +310,20 @@ bool Board::Set(uint32_t tile, int32_t value) {
   if (target.value == value) return true;
   if (value < 0 || value > 8) return false;
   if (target.value >= 0) return false;
-  const Position at = TilePosition(tile);
+  const Position& at = kTables.position[tile];
   if (!rows[at.row].Has(value)) return false;
   if (!columns[at.col].Has(value)) return false;
   if (!boxes[at.box].Has(value)) return false;
 
   ++filled;
   target.value = value;
-  // The tile no longer counts among the empty ones, and offers nothing.
-  const TileBits self = bitOf(tile);
-  if (target.options.count == 0) --emptyWithoutOptions_;
-  if (target.options.count == 1) singles_ &= ~self;
-  unsigned lost = target.options.digits;
+  // The tile leaves the empty ones and offers nothing any more.
+  const TileBits self = kTables.tileBit[tile];
+  filledTiles_ |= self;
+  Untally(tile, target.options.count);
+  const unsigned lost = target.options.digits;
   target.options.RemoveAll();
+  Pack(tile);
   for (unsigned rest = lost; rest != 0; rest &= rest - 1) offering_[lowestDigit(rest)] &= ~self;
 
   rows[at.row].Remove(value);
@@ -172,24 +335,32 @@ bool Board::Set(uint32_t tile, int32_t value) {
   // Every peer that still offers the digit loses it; the others are left
   // as they are.
   const unsigned digitBit = 1u << value;
-  TileBits losing = offering_[value] & kTables.peerBits[tile];
+  const TileBits losing = offering_[value] & kTables.peerBits[tile];
   offering_[value] &= ~losing;
-  while (losing != 0) {
-    const uint32_t peer = lowestTile(losing);
-    losing &= losing - 1;
+  uint32_t touched = 0;
+  forEachTile(losing, [&](uint32_t peer) {
     DigitSet& options = tiles[peer].options;
     options.digits = static_cast<uint16_t>(options.digits & ~digitBit);
     --options.count;
-    CountChanged(peer, options.count + 1, options.count);
-  }
+    CountFell(peer, options.count);
+    packed_[kTables.word[peer]] &= ~(uint64_t{digitBit} << kTables.laneShift[peer]);
+    touched |= kTables.groupsOf[peer];
+  });
 
-  // The digit left tiles all over the peers' groups. The tile's other
-  // options left only the tile, so only its own groups can have lost the
-  // last place for one of them.
-  CheckCoverage(value);
+  // Only a group that lost a place can have lost its last one. For the
+  // digit those are the groups of the peers that lost it (the tile's own
+  // groups no longer miss it); for the tile's other options, the tile's
+  // own groups.
+  uint32_t bare = 0;
+  for (uint32_t groups = touched & missing_[value]; groups != 0; groups &= groups - 1) {
+    const uint32_t g = static_cast<uint32_t>(__builtin_ctz(groups));
+    if ((offering_[value] & kTables.groupBits[g]) == 0) bare |= 1u << g;
+  }
+  const uint32_t uncovered = (uncovered_[value] & ~ownGroups) | bare;
+  if (uncovered != uncovered_[value]) SetUncovered(value, uncovered);
   for (unsigned rest = lost & ~digitBit; rest != 0; rest &= rest - 1) {
     const int d = lowestDigit(rest);
-    uint32_t bare = 0;
+    bare = 0;
     for (uint32_t groups = ownGroups & missing_[d]; groups != 0; groups &= groups - 1) {
       const uint32_t g = static_cast<uint32_t>(__builtin_ctz(groups));
       if ((offering_[d] & kTables.groupBits[g]) == 0) bare |= 1u << g;
@@ -204,43 +375,43 @@ bool Board::Unset(uint32_t tile) {
   const int32_t value = tiles[tile].value;
   --filled;
   tiles[tile].value = -1;
-  const Position at = TilePosition(tile);
+  const Position& at = kTables.position[tile];
   rows[at.row].Add(value);
   columns[at.col].Add(value);
   boxes[at.box].Add(value);
   const uint32_t ownGroups = kTables.groupsOf[tile];
   missing_[value] |= ownGroups;
 
-  // The tile takes every digit its three groups still miss.
+  // The tile takes every digit its three groups miss. Their counts match
+  // their flags, so the count is that of the flags left.
   DigitSet& own = tiles[tile].options;
-  own = rows[at.row];
-  own.IntersectWith(DigitSet::Intersect(columns[at.col], boxes[at.box]));
-  const TileBits self = bitOf(tile);
+  own.digits = static_cast<uint16_t>(rows[at.row].digits & columns[at.col].digits & boxes[at.box].digits);
+  own.count = kDigitCounts.of[own.digits & 0x1FFu];
+  const TileBits self = kTables.tileBit[tile];
+  filledTiles_ &= ~self;
   for (unsigned rest = own.digits; rest != 0; rest &= rest - 1) offering_[lowestDigit(rest)] |= self;
-  if (own.count == 0) {
-    ++emptyWithoutOptions_;
-  } else if (own.count == 1) {
-    singles_ |= self;
-  }
+  Tally(tile, own.count);
+  Pack(tile);
 
   // Only the tile's three groups changed, and only by this digit: an empty
   // peer gets it back exactly when all three of its own groups miss it now,
   // and keeps its other options as they are.
   const unsigned digitBit = 1u << value;
-  const uint32_t missing = missing_[value];
-  for (const uint8_t peer : kTables.peers[tile]) {
-    const uint32_t peerGroups = kTables.groupsOf[peer];
+  const TileBits regaining =
+      tilesInGroups(missing_[value]) & kTables.peerBits[tile] & ~filledTiles_ & ~offering_[value];
+  offering_[value] |= regaining;
+  forEachTile(regaining, [&](uint32_t peer) {
     DigitSet& options = tiles[peer].options;
-    if ((missing & peerGroups) != peerGroups || tiles[peer].value >= 0 || (options.digits & digitBit) != 0) continue;
     options.digits = static_cast<uint16_t>(options.digits | digitBit);
     ++options.count;
-    offering_[value] |= bitOf(peer);
-    CountChanged(peer, options.count - 1, options.count);
-  }
+    CountRose(peer, options.count);
+    packed_[kTables.word[peer]] |= uint64_t{digitBit} << kTables.laneShift[peer];
+  });
 
-  // Places only came back: the tile's own groups are now covered for each
-  // of its options, and the digit is looked at everywhere.
-  CheckCoverage(value);
+  // Places only came back, so a group that had a place for a digit still
+  // has one. The tile's own groups now miss the digit, and the tile offers
+  // it; only groups that had no place for it before need a new look.
+  if (uncovered_[value] != 0 || (own.digits & digitBit) == 0) CheckCoverage(value);
   for (unsigned rest = own.digits & ~digitBit; rest != 0; rest &= rest - 1) {
     const int d = lowestDigit(rest);
     if ((uncovered_[d] & ownGroups) != 0) SetUncovered(d, uncovered_[d] & ~ownGroups);
@@ -276,47 +447,50 @@ bool Board::FindSingles(MoveList& moves) {
 bool Board::FindHiddenSingles(MoveList& moves) {
   bool placed = false;
   // Every group is scanned, whatever the earlier ones placed: no
-  // short-circuit on placed.
-  for (uint32_t g = 0; g < kColumnGroups; ++g) placed = FillOptions(moves, kTables.groupTiles[g]) || placed;
+  // short-circuit on placed. A group where no digit has exactly one place
+  // gives FillOptions nothing to place, so it is passed over; after a
+  // placement the groups still to come are looked at again.
+  auto scan = [&](uint32_t kind) {
+    uint32_t pending = GroupsWithOnePlace(kind);
+    while (pending != 0) {
+      const uint32_t i = static_cast<uint32_t>(__builtin_ctz(pending));
+      placed = FillOptions(moves, kTables.groupTiles[kind * 9 + i]) || placed;
+      pending = GroupsWithOnePlace(kind) & ~0u << (i + 1);
+    }
+  };
+  scan(0);
   if (!Solveable()) return false;
-  for (uint32_t g = kColumnGroups; g < kBoxGroups; ++g) placed = FillOptions(moves, kTables.groupTiles[g]) || placed;
+  scan(1);
   if (!Solveable()) return false;
-  for (uint32_t g = kBoxGroups; g < 27; ++g) placed = FillOptions(moves, kTables.groupTiles[g]) || placed;
+  scan(2);
   return placed && Solveable();
 }
 
 bool Board::FillOptions(MoveList& moves, const GroupTiles& group) {
-  // Digits offered by at least one tile, and by at least two.
-  unsigned once = 0;
-  unsigned twice = 0;
+  int counter[9] = {};
+  uint32_t where[9] = {};
   for (const uint32_t tile : group) {
     const DigitSet& options = tiles[tile].options;
     if (options.count == 0) continue;
-    // Counting a tile's digits looks at its flags from digit 0 until it has
-    // found count of them: n digits, more than nine when count claims more
-    // flags than are set.
-    [[maybe_unused]] const int n =
-        options.count > __builtin_popcount(options.digits) ? 10 : 32 - __builtin_clz(options.digits);
-    assert(n <= 9);
-    twice |= once & options.digits;
-    once |= options.digits;
-  }
-  const unsigned single = once & ~twice;
-  if (single == 0) return false;
-
-  // Where each of those digits goes, found before anything is placed.
-  uint32_t where[9] = {};
-  for (const uint32_t tile : group) {
-    for (unsigned rest = tiles[tile].options.digits & single; rest != 0; rest &= rest - 1) {
-      where[lowestDigit(rest)] = tile;
+    // The tile's flags are read upwards from digit 0 until count of them
+    // are found; n is how many digits that has taken. It runs past the
+    // ninth when count claims more flags than are set.
+    unsigned rest = options.digits & 0x1FFu;
+    for (int found = 0; found < options.count; ++found) {
+      const int n = rest != 0 ? __builtin_ctz(rest) + 1 : 10;
+      assert(n <= 9);
+      // Without assertions the reading stops at the ninth digit.
+      if (n > 9) break;
+      ++counter[n - 1];
+      where[n - 1] = tile;
+      rest &= rest - 1;
     }
   }
   bool placed = false;
-  for (unsigned rest = single; rest != 0; rest &= rest - 1) {
-    const int32_t d = lowestDigit(rest);
+  for (int32_t d = 0; d < 9; ++d) {
     // A lower digit may already have taken the remembered tile: Set refuses
     // then, and the digit gets no move.
-    if (Set(where[d], d)) {
+    if (counter[d] == 1 && Set(where[d], d)) {
       moves.push_back(Move{where[d], Forced, static_cast<uint32_t>(d), 1});
       placed = true;
     }
@@ -364,14 +538,16 @@ bool Board::Solve(MoveList& moves) {
       case Step::Guess: {
         // The lowest tile with two options, else the highest tile with the
         // fewest. Filled tiles sit at count 0 and are never chosen.
-        int32_t byCount[10];
-        for (int32_t& entry : byCount) entry = -1;
-        for (uint32_t tile = 0; tile < kTiles; ++tile) {
-          byCount[tiles[tile].options.count] = static_cast<int32_t>(tile);
-          if (tiles[tile].options.count == 2) break;
-        }
         int32_t chosen = -1;
-        for (int c = 2; c <= 9 && chosen < 0; ++c) chosen = byCount[c];
+        if (pairs_ != 0) {
+          // Where a scan from tile 0 would stop.
+          chosen = static_cast<int32_t>(lowestTile(pairs_));
+        } else {
+          int32_t byCount[10];
+          for (int32_t& entry : byCount) entry = -1;
+          for (uint32_t tile = 0; tile < kTiles; ++tile) byCount[tiles[tile].options.count] = static_cast<int32_t>(tile);
+          for (int c = 2; c <= 9 && chosen < 0; ++c) chosen = byCount[c];
+        }
         const uint32_t tile = static_cast<uint32_t>(chosen);
         const int32_t value = lowestDigit(tiles[tile].options.digits);
         Set(tile, value);

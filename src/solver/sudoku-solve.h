@@ -164,8 +164,19 @@ class Board {
   // One bit per tile, bit t for tile t.
   using TileBits = unsigned __int128;
 
-  // Records that a tile's option count went from before to after.
-  void CountChanged(uint32_t tile, int32_t before, int32_t after);
+  // An empty tile's option count enters or leaves the tally: the tiles
+  // without options, with one and with two.
+  void Tally(uint32_t tile, int32_t count);
+  void Untally(uint32_t tile, int32_t count);
+  // An empty tile's option count fell by one to count, or rose to it.
+  void CountFell(uint32_t tile, int32_t count);
+  void CountRose(uint32_t tile, int32_t count);
+  // Copies a tile's digits into packed_.
+  void Pack(uint32_t tile);
+  // The rows (kind 0), columns (1) or boxes (2), as bits 0-8, in which some
+  // digit is offered by exactly one tile: only there has FillOptions
+  // anything to place.
+  uint32_t GroupsWithOnePlace(uint32_t kind) const;
   // Works out afresh which of the groups missing digit d have no tile
   // offering it.
   void CheckCoverage(int d);
@@ -174,8 +185,11 @@ class Board {
 
   // For each digit, the empty tiles that offer it.
   TileBits offering_[9];
-  // The empty tiles with exactly one option.
+  // The filled tiles.
+  TileBits filledTiles_ = 0;
+  // The empty tiles with exactly one option, and with exactly two.
   TileBits singles_ = 0;
+  TileBits pairs_ = 0;
   // For each digit, the groups still missing it: bits 0-8 the rows, 9-17
   // the columns, 18-26 the boxes.
   uint32_t missing_[9];
@@ -185,4 +199,10 @@ class Board {
   uint32_t uncoveredDigits_ = 0;
   // Empty tiles whose options ran out.
   int32_t emptyWithoutOptions_ = 0;
+  // Every tile's digits once more, as 16-bit lanes of 64-bit words, three
+  // tiles of a row to a word (tile t in word t / 3, lane t % 3): a row is
+  // three words, a box the same word of three rows, a column one lane of
+  // nine words. The hidden-singles rule counts a group's digits a word at a
+  // time.
+  uint64_t packed_[27];
 };
