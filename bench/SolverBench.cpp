@@ -1,28 +1,33 @@
-// How long the Solve command's core takes (reading the grid, setting the
-// givens, Solve, turning the moves into placements) on every puzzle set, next
-// to Debian's qqwing solving the same files in the same run.
+// How fast Solve is on every puzzle set, next to Debian's qqwing solving the
+// same files in the same run.
 //
-//   solver_bench PUZZLE_DIR [HARD_LIMIT_SECONDS]
+//   solver_bench PUZZLE_DIR [HARD_LIMIT_SECONDS] [TESSARY_CLI]
 //
-// Each puzzle is timed three times and its fastest run kept: on a shared
-// machine a single run may include time the process spent descheduled.
-// qqwing solves each whole file three times; its fastest run counts, both as
-// the sum of the per-puzzle times its --timer prints (the ratio compares
-// those with ours) and as the wall time of the whole process.
-// no-solution-hard.txt, one grid that a chronological search takes minutes
-// to refute, runs once on each side in a child process with a time limit.
+// The comparison is like for like, whole file against whole file: the wall
+// time of one `tessary-cli solve FILE` process against one
+// `qqwing --solve --one-line <FILE` process, each with its output going to
+// /dev/null, fastest of five runs (on a shared machine a single run may
+// include time the process spent descheduled). The ratio is ours over
+// qqwing's: below 1 we are faster. The CPU time of the fastest runs is shown
+// beside them.
+// Each puzzle is also timed alone through the Solve command's core (reading
+// the grid, setting the givens, Solve, the placements), fastest of three
+// runs, to name the slowest puzzle of each set.
+// no-solution-hard.txt, one grid that the search takes long to refute, runs
+// on its own on each side, with a limit on its CPU time.
 #include <dirent.h>
-#include <signal.h>
+#include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -34,6 +39,8 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 const char kHardSet[] = "no-solution-hard.txt";
+constexpr int kFileRuns = 5;
+constexpr int kPuzzleRuns = 3;
 
 double millisSince(Clock::time_point begin) {
   return std::chrono::duration<double, std::milli>(Clock::now() - begin).count();
@@ -84,79 +91,77 @@ std::vector<std::string> puzzleSets(const std::string& dir) {
 
 bool haveQqwing() { return std::system("command -v qqwing >/dev/null 2>&1") == 0; }
 
-struct QqwingRun {
+struct ProcessRun {
   double wallMs = -1;
-  double solveMs = -1;  // sum of the per-puzzle times it prints
+  double cpuMs = -1;
+  bool ok = false;       // exited with status 0
+  bool limited = false;  // stopped at the CPU time limit
 };
 
-// qqwing --solve on a whole file, fastest of three runs.
-QqwingRun timeQqwing(const std::string& file) {
-  QqwingRun best;
-  const std::string out = "/tmp/solver_bench_qqwing.out";
-  for (int run = 0; run < 3; ++run) {
-    const auto begin = Clock::now();
-    const std::string command = "qqwing --solve --one-line --timer <'" + file + "' >" + out + " 2>&1";
-    if (std::system(command.c_str()) != 0) return best;
-    const double wall = millisSince(begin);
-    std::ifstream in(out);
-    std::string word;
-    double solve = 0;
-    while (in >> word) {
-      if (word == "Time:") {
-        double ms = 0;
-        in >> ms;
-        solve += ms;
-      }
+// Runs a command with input on its standard input and its standard output
+// written to output (standard error to /dev/null), at most cpuLimit seconds
+// of CPU time if cpuLimit is positive.
+ProcessRun runProcess(const std::vector<std::string>& command, const std::string& input, const std::string& output,
+                      int cpuLimit) {
+  std::vector<char*> argv;
+  for (const std::string& word : command) argv.push_back(const_cast<char*>(word.c_str()));
+  argv.push_back(nullptr);
+  ProcessRun run;
+  std::fflush(stdout);
+  const auto begin = Clock::now();
+  const pid_t child = fork();
+  if (child < 0) return run;
+  if (child == 0) {
+    const int in = open(input.c_str(), O_RDONLY);
+    const int out = open(output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    const int err = open("/dev/null", O_WRONLY);
+    if (in < 0 || out < 0 || err < 0) _exit(126);
+    dup2(in, 0);
+    dup2(out, 1);
+    dup2(err, 2);
+    if (cpuLimit > 0) {
+      const rlimit limit{static_cast<rlim_t>(cpuLimit), static_cast<rlim_t>(cpuLimit) + 1};
+      setrlimit(RLIMIT_CPU, &limit);
     }
-    if (best.wallMs < 0 || wall < best.wallMs) best.wallMs = wall;
-    if (best.solveMs < 0 || solve < best.solveMs) best.solveMs = solve;
+    execvp(argv[0], argv.data());
+    _exit(127);
   }
-  std::remove(out.c_str());
+  int raw = 0;
+  rusage usage{};
+  if (wait4(child, &raw, 0, &usage) != child) return run;
+  run.wallMs = millisSince(begin);
+  run.cpuMs = (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1000.0 +
+              (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1000.0;
+  run.ok = WIFEXITED(raw) && WEXITSTATUS(raw) == 0;
+  run.limited = WIFSIGNALED(raw) && (WTERMSIG(raw) == SIGXCPU || WTERMSIG(raw) == SIGKILL);
+  return run;
+}
+
+// The fastest of runs runs by wall time; not ok if any run failed.
+ProcessRun fastestRun(const std::vector<std::string>& command, const std::string& input, int runs) {
+  ProcessRun best;
+  for (int i = 0; i < runs; ++i) {
+    const ProcessRun run = runProcess(command, input, "/dev/null", 0);
+    if (!run.ok) return run;
+    if (best.wallMs < 0 || run.wallMs < best.wallMs) best = run;
+  }
   return best;
 }
 
-// Runs work in a child process for at most limitSeconds. Returns the wall
-// time in milliseconds, or -1 when the limit was reached; *status gets the
-// child's exit status.
-double timeLimited(int limitSeconds, int* status, void (*work)(const std::string&), const std::string& arg) {
-  const auto begin = Clock::now();
-  const pid_t child = fork();
-  if (child == 0) {
-    work(arg);
-    std::_Exit(0);
-  }
-  for (;;) {
-    int raw = 0;
-    if (waitpid(child, &raw, WNOHANG) == child) {
-      *status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-      return millisSince(begin);
-    }
-    if (millisSince(begin) > limitSeconds * 1000.0) {
-      kill(child, SIGKILL);
-      waitpid(child, &raw, 0);
-      return -1;
-    }
-    usleep(20000);
-  }
+std::string lastLine(const std::string& path) {
+  std::ifstream in(path);
+  std::string line, last;
+  while (std::getline(in, line)) last = line;
+  return last;
 }
 
-void solveHard(const std::string& file) {
-  const std::vector<std::string> lines = readLines(file);
-  for (const std::string& line : lines) {
-    if (solveOnce(line)) std::_Exit(1);
-  }
-}
-
-void qqwingHard(const std::string& file) {
-  const std::string command = "qqwing --solve --one-line <'" + file + "' >/dev/null 2>&1";
-  std::_Exit(std::system(command.c_str()) == 0 ? 0 : 2);
-}
-
-void printTime(const char* who, double ms, int limit) {
-  if (ms < 0) {
-    std::printf("  %-8s over the limit of %d s\n", who, limit);
+void printHard(const char* who, const ProcessRun& run, int limit) {
+  if (run.limited) {
+    std::printf("  %-8s over the limit of %d s of CPU time\n", who, limit);
+  } else if (run.wallMs < 0 || !run.ok) {
+    std::printf("  %-8s did not run\n", who);
   } else {
-    std::printf("  %-8s %.1f s\n", who, ms / 1000.0);
+    std::printf("  %-8s %9.3f s wall %9.3f s CPU\n", who, run.wallMs / 1000.0, run.cpuMs / 1000.0);
   }
 }
 
@@ -164,67 +169,79 @@ void printTime(const char* who, double ms, int limit) {
 
 int main(int argc, char** argv) {
   if (argc < 2) {
-    std::fprintf(stderr, "usage: solver_bench PUZZLE_DIR [HARD_LIMIT_SECONDS]\n");
+    std::fprintf(stderr, "usage: solver_bench PUZZLE_DIR [HARD_LIMIT_SECONDS] [TESSARY_CLI]\n");
     return 2;
   }
   const std::string dir = argv[1];
   const int hardLimit = argc > 2 ? std::max(1, std::atoi(argv[2])) : 900;
+  const std::string cli = argc > 3 ? argv[3] : TESSARY_CLI;
   const std::vector<std::string> sets = puzzleSets(dir);
   if (sets.empty()) {
     std::fprintf(stderr, "solver_bench: no puzzle sets in %s\n", dir.c_str());
     return 1;
   }
   const bool qqwing = haveQqwing();
+  const std::vector<std::string> qqwingSolve = {"qqwing", "--solve", "--one-line"};
 
   NullBuffer sink;
   std::streambuf* const terminal = std::cout.rdbuf(&sink);
-  std::printf("solve: the Solve command's core per puzzle (fastest of 3 runs); qqwing --solve on the same file\n");
-  std::printf("%-22s %7s %8s %8s %9s %8s %10s %10s %7s\n", "set", "puzzles", "solved", "total ms", "median ms",
-              "max ms", "qqwing ms", "(wall ms)", "ratio");
+  std::printf("solve: tessary-cli solve FILE and qqwing --solve --one-line <FILE, whole file, wall time,\n"
+              "fastest of %d runs (CPU time of that run in brackets); slowest puzzle: the Solve command's\n"
+              "core on one puzzle, fastest of %d runs\n",
+              kFileRuns, kPuzzleRuns);
+  std::printf("%-21s %7s %6s %10s %9s %10s %9s %6s  %s\n", "set", "puzzles", "solved", "tessary ms", "(cpu)",
+              "qqwing ms", "(cpu)", "ratio", "slowest puzzle");
   for (const std::string& name : sets) {
     if (name == kHardSet) continue;
     const std::string file = dir + "/" + name;
     const std::vector<std::string> lines = readLines(file);
-    std::vector<double> millis(lines.size());
+    std::size_t slowestLine = 0;
+    double slowestMs = 0;
     int solved = 0;
     for (std::size_t i = 0; i < lines.size(); ++i) {
-      millis[i] = 1e300;
-      for (int run = 0; run < 3; ++run) {
+      double best = 1e300;
+      for (int run = 0; run < kPuzzleRuns; ++run) {
         const auto begin = Clock::now();
         const bool ok = solveOnce(lines[i]);
-        millis[i] = std::min(millis[i], millisSince(begin));
+        best = std::min(best, millisSince(begin));
         if (run == 0) solved += ok;
       }
+      if (best > slowestMs) slowestMs = best, slowestLine = i;
     }
-    double total = 0;
-    for (double ms : millis) total += ms;
-    std::vector<double> sorted = millis;
-    std::sort(sorted.begin(), sorted.end());
-    const double median = sorted.empty() ? 0 : sorted[sorted.size() / 2];
-    const double slowest = sorted.empty() ? 0 : sorted.back();
-    const QqwingRun peer = qqwing ? timeQqwing(file) : QqwingRun{};
-    std::printf("%-22s %7zu %8d %8.1f %9.3f %8.2f", name.c_str(), lines.size(), solved, total, median, slowest);
-    if (peer.solveMs > 0) {
-      std::printf(" %10.1f %10.1f %7.2f\n", peer.solveMs, peer.wallMs, total / peer.solveMs);
+    const ProcessRun ours = fastestRun({cli, "solve", file}, "/dev/null", kFileRuns);
+    const ProcessRun peer = qqwing ? fastestRun(qqwingSolve, file, kFileRuns) : ProcessRun{};
+    std::printf("%-21s %7zu %6d", name.c_str(), lines.size(), solved);
+    if (ours.ok) {
+      std::printf(" %10.1f %9s", ours.wallMs, ("(" + std::to_string(static_cast<int>(ours.cpuMs + 0.5)) + ")").c_str());
     } else {
-      std::printf(" %10s %10s %7s\n", "-", "-", "-");
+      std::printf(" %10s %9s", "failed", "");
     }
-    std::fflush(stdout);
+    if (peer.ok) {
+      std::printf(" %10.1f %9s", peer.wallMs, ("(" + std::to_string(static_cast<int>(peer.cpuMs + 0.5)) + ")").c_str());
+    } else {
+      std::printf(" %10s %9s", "-", "");
+    }
+    if (ours.ok && peer.ok) {
+      std::printf(" %6.2f", ours.wallMs / peer.wallMs);
+    } else {
+      std::printf(" %6s", "-");
+    }
+    std::printf("  line %zu, %.3f ms\n", slowestLine + 1, slowestMs);
   }
-  std::printf("ratio: our total / qqwing's summed per-puzzle times (above 1: slower than qqwing)\n");
+  std::printf("ratio: tessary-cli's wall time over qqwing's for the same file (below 1: faster than qqwing)\n");
 
   const std::string hard = dir + "/" + kHardSet;
   if (!readLines(hard).empty()) {
-    std::printf("%s, once each, limit %d s:\n", kHardSet, hardLimit);
-    std::fflush(stdout);
-    int status = 0;
-    const double ours = timeLimited(hardLimit, &status, solveHard, hard);
-    printTime("tessary", ours, hardLimit);
-    if (ours >= 0 && status != 0) std::printf("  (tessary found a solution: not the expected result)\n");
+    std::printf("%s, whole file once on each side, CPU time limit %d s:\n", kHardSet, hardLimit);
+    const std::string out = "/tmp/solver_bench_hard.out";
+    const ProcessRun ours = runProcess({cli, "solve", hard}, "/dev/null", out, hardLimit);
+    printHard("tessary", ours, hardLimit);
+    if (ours.ok && lastLine(out) != "unsolvable") std::printf("  (tessary did not answer unsolvable)\n");
+    std::remove(out.c_str());
     if (qqwing) {
-      const double peer = timeLimited(hardLimit, &status, qqwingHard, hard);
-      printTime("qqwing", peer, hardLimit);
-      if (ours >= 0 && peer > 0) std::printf("  ratio    %.2f\n", ours / peer);
+      const ProcessRun peer = runProcess(qqwingSolve, hard, "/dev/null", hardLimit);
+      printHard("qqwing", peer, hardLimit);
+      if (ours.ok && peer.ok) std::printf("  ratio    %.3f\n", ours.wallMs / peer.wallMs);
     }
   }
   std::cout.rdbuf(terminal);
