@@ -213,9 +213,12 @@ class Play:
         if digits < MIN_DIGITS_TO_SOLVE and not self.generated:
             return
         t.press("Solve")
-        if conflicts(grid):
-            # Nothing happens but the marking of the repeats.
-            time.sleep(0.2)
+        repeats = conflicts(grid)
+        if repeats:
+            # Nothing happens but the marking of the repeats, which also
+            # marks a grid that Open left unmarked.
+            wait_until(lambda: {i for i in range(81) if t.marked_red(i)} == repeats, 5,
+                       "the repeats marked red by Solve")
             self.stale = False
             check(t.grid() == grid, "Solve changed a grid with repeats")
             self.judge("Solve with repeats")
