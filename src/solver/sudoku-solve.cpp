@@ -216,8 +216,6 @@ void Board::Untally(uint32_t tile, int32_t count) {
     --emptyWithoutOptions_;
   } else if (count == 1) {
     singles_ &= ~kTables.tileBit[tile];
-  } else if (count == 2) {
-    pairs_ &= ~kTables.tileBit[tile];
   }
 }
 
@@ -226,36 +224,24 @@ void Board::Tally(uint32_t tile, int32_t count) {
     ++emptyWithoutOptions_;
   } else if (count == 1) {
     singles_ |= kTables.tileBit[tile];
-  } else if (count == 2) {
-    pairs_ |= kTables.tileBit[tile];
   }
 }
 
 void Board::CountFell(uint32_t tile, int32_t count) {
-  if (count > 2) return;
-  const TileBits bit = kTables.tileBit[tile];
-  if (count == 2) {
-    pairs_ |= bit;
-  } else if (count == 1) {
-    pairs_ &= ~bit;
-    singles_ |= bit;
-  } else {
-    singles_ &= ~bit;
+  if (count == 1) {
+    singles_ |= kTables.tileBit[tile];
+  } else if (count == 0) {
+    singles_ &= ~kTables.tileBit[tile];
     ++emptyWithoutOptions_;
   }
 }
 
 void Board::CountRose(uint32_t tile, int32_t count) {
-  if (count > 3) return;
-  const TileBits bit = kTables.tileBit[tile];
-  if (count == 3) {
-    pairs_ &= ~bit;
-  } else if (count == 2) {
-    singles_ &= ~bit;
-    pairs_ |= bit;
-  } else {
+  if (count == 2) {
+    singles_ &= ~kTables.tileBit[tile];
+  } else if (count == 1) {
     --emptyWithoutOptions_;
-    singles_ |= bit;
+    singles_ |= kTables.tileBit[tile];
   }
 }
 
@@ -267,28 +253,29 @@ void Board::Pack(uint32_t tile) {
 
 uint32_t Board::GroupsWithOnePlace(uint32_t kind) const {
   const uint64_t* const w = packed_;
-  uint32_t found = 0;
+  // Group i of the kind, as bit i, from the three words that hold it.
+  auto lone = [w](uint32_t i, uint32_t a, uint32_t b, uint32_t c) {
+    return static_cast<uint32_t>(oneOfNine(w[a], w[b], w[c])) << i;
+  };
   if (kind == 0) {
     // A row is three consecutive words.
-    for (uint32_t row = 0; row < 9; ++row) {
-      found |= static_cast<uint32_t>(oneOfNine(w[row * 3], w[row * 3 + 1], w[row * 3 + 2])) << row;
-    }
-  } else if (kind == 1) {
-    // A column is one lane of the same word in each row: the words at the
-    // same place in every row hold three columns side by side.
-    for (uint32_t third = 0; third < 3; ++third) {
-      LaneTally tally;
-      for (uint32_t row = 0; row < 9; ++row) tally.Add(w[row * 3 + third]);
-      found |= tally.LanesWithOne() << (third * 3);
-    }
-  } else {
-    // A box is the same word of three rows in a row.
-    for (uint32_t box = 0; box < 9; ++box) {
-      const uint32_t first = box / 3 * 9 + box % 3;
-      found |= static_cast<uint32_t>(oneOfNine(w[first], w[first + 3], w[first + 6])) << box;
-    }
+    return lone(0, 0, 1, 2) | lone(1, 3, 4, 5) | lone(2, 6, 7, 8) | lone(3, 9, 10, 11) | lone(4, 12, 13, 14) |
+           lone(5, 15, 16, 17) | lone(6, 18, 19, 20) | lone(7, 21, 22, 23) | lone(8, 24, 25, 26);
   }
-  return found;
+  if (kind == 2) {
+    // A box is the same word of three rows in a row.
+    return lone(0, 0, 3, 6) | lone(1, 1, 4, 7) | lone(2, 2, 5, 8) | lone(3, 9, 12, 15) | lone(4, 10, 13, 16) |
+           lone(5, 11, 14, 17) | lone(6, 18, 21, 24) | lone(7, 19, 22, 25) | lone(8, 20, 23, 26);
+  }
+  // A column is one lane of the same word in each row: the words at the
+  // same place in every row hold three columns side by side.
+  LaneTally thirds[3];
+  for (uint32_t row = 0; row < 9; ++row) {
+    thirds[0].Add(w[row * 3]);
+    thirds[1].Add(w[row * 3 + 1]);
+    thirds[2].Add(w[row * 3 + 2]);
+  }
+  return thirds[0].LanesWithOne() | thirds[1].LanesWithOne() << 3 | thirds[2].LanesWithOne() << 6;
 }
 
 void Board::SetUncovered(int d, uint32_t uncovered) {
@@ -538,16 +525,14 @@ bool Board::Solve(MoveList& moves) {
       case Step::Guess: {
         // The lowest tile with two options, else the highest tile with the
         // fewest. Filled tiles sit at count 0 and are never chosen.
-        int32_t chosen = -1;
-        if (pairs_ != 0) {
-          // Where a scan from tile 0 would stop.
-          chosen = static_cast<int32_t>(lowestTile(pairs_));
-        } else {
-          int32_t byCount[10];
-          for (int32_t& entry : byCount) entry = -1;
-          for (uint32_t tile = 0; tile < kTiles; ++tile) byCount[tiles[tile].options.count] = static_cast<int32_t>(tile);
-          for (int c = 2; c <= 9 && chosen < 0; ++c) chosen = byCount[c];
+        int32_t byCount[10];
+        for (int32_t& entry : byCount) entry = -1;
+        for (uint32_t tile = 0; tile < kTiles; ++tile) {
+          byCount[tiles[tile].options.count] = static_cast<int32_t>(tile);
+          if (tiles[tile].options.count == 2) break;
         }
+        int32_t chosen = -1;
+        for (int c = 2; c <= 9 && chosen < 0; ++c) chosen = byCount[c];
         const uint32_t tile = static_cast<uint32_t>(chosen);
         const int32_t value = lowestDigit(tiles[tile].options.digits);
         Set(tile, value);

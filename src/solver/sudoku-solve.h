@@ -165,7 +165,7 @@ class Board {
   using TileBits = unsigned __int128;
 
   // An empty tile's option count enters or leaves the tally: the tiles
-  // without options, with one and with two.
+  // without options, and those with one.
   void Tally(uint32_t tile, int32_t count);
   void Untally(uint32_t tile, int32_t count);
   // An empty tile's option count fell by one to count, or rose to it.
@@ -187,9 +187,8 @@ class Board {
   TileBits offering_[9];
   // The filled tiles.
   TileBits filledTiles_ = 0;
-  // The empty tiles with exactly one option, and with exactly two.
+  // The empty tiles with exactly one option.
   TileBits singles_ = 0;
-  TileBits pairs_ = 0;
   // For each digit, the groups still missing it: bits 0-8 the rows, 9-17
   // the columns, 18-26 the boxes.
   uint32_t missing_[9];
