@@ -136,10 +136,10 @@ class Play:
         roll = rng.random()
         if roll < 0.55:
             pressed = rng.choice(DIGITS)
-            type_text(pressed)
+            t.type(pressed)
         elif roll < 0.75:
             pressed = rng.choice(OTHER_CHARACTERS)
-            type_text(pressed)
+            t.type(pressed)
         else:
             pressed = rng.choice(KEYS)
             t.key(pressed)
@@ -192,7 +192,7 @@ class Play:
         if code:
             e = entry.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
             xdotool("mousemove", e.x + e.width // 2, e.y + e.height // 2, "click", "1")
-            type_text(code)
+            t.type(code)
             wait_until(lambda: entry.queryText().getText(0, -1) == code, 5, "the typed code %r" % code)
         answer = rng.choice(["OK", "OK", "Cancel", "Escape"])
         if answer == "Escape":
@@ -307,7 +307,7 @@ class Play:
         # Whatever the entry holds (a preset name, partly selected, or the
         # '/' that opened it) goes.
         t.key("ctrl+a")
-        type_text(path)
+        t.type(path)
         typed = lambda: field.queryText().getText(0, -1)
         wait_until(lambda: typed().startswith(path), 5, "the path in the chooser (is %r)" % typed())
         if typed() != path:
@@ -375,11 +375,6 @@ BAD_FILES = {
     "letters.sudoku": b"1234x" + b"0" * 76,
     "nul.sudoku": b"12" + b"\0" + b"0" * 78,
 }
-
-
-def type_text(text):
-    """Types text; after "--", so that a leading '-' is not taken for an option."""
-    xdotool("type", "--delay", "20", "--", text)
 
 
 def read_file(path):

@@ -32,13 +32,13 @@ def save_and_reopen(binary, folder):
             check(f.read() == EXPECTED.encode(), "the file holds something else")
         check(not os.path.exists(os.path.join(folder, "mine")), "a file without the extension")
         check(t.stderr() == "", "unexpected message: " + t.stderr())
-        t.close()
+        t.quit()
         check(t.wait_exit() == 0, "exit status not 0")
 
     with Tessary(binary, saved) as t:
         check(t.grid() == EXPECTED, "cells show " + t.grid())
         check(all(t.editable(i) for i in range(81)), "a reopened cell is locked")
-        t.close()
+        t.quit()
         check(t.wait_exit() == 0, "exit status not 0")
 
 
@@ -79,7 +79,7 @@ def refuse_and_name(binary, folder):
         t.no_dialog_left()
         check(t.grid() == "0" * 40 + "7" + "0" * 40, "the refused file changed the grid")
         check(t.stderr().count("too short, at 3characters.") == 2, "stderr: " + t.stderr())
-        t.close()
+        t.quit()
         check(t.wait_exit() == 0, "exit status not 0")
 
 

@@ -8,7 +8,7 @@ from tessary_e2e import Tessary, check, run, wait_until
 PUZZLE = "530070000600195000098000060800060003400803001700020006060000280000419005000080079"
 
 
-def starts_with_an_empty_editable_grid_and_closes_with_status_0(binary):
+def starts_with_an_empty_editable_grid_and_quits_with_status_0(binary):
     with Tessary(binary) as t:
         check(t.grid() == "0" * 81, "grid not empty: " + t.grid())
         check(all(t.editable(i) for i in range(81)), "a cell is locked")
@@ -16,7 +16,7 @@ def starts_with_an_empty_editable_grid_and_closes_with_status_0(binary):
         names = [t.cells[i].name for i in range(81)]
         check(names == ["Row %d, column %d" % (r, c) for r in range(1, 10) for c in range(1, 10)],
               "cell names: %s" % names[:10])
-        t.close()
+        t.quit()
         check(t.wait_exit() == 0, "exit status not 0")
 
 
@@ -32,7 +32,7 @@ def opens_the_file_named_first_and_ignores_the_rest(binary):
         # Loaded digits are the player's own: nothing is locked.
         check(all(t.editable(i) for i in range(81)), "a loaded cell is locked")
         check(t.stderr() == "", "unexpected message: " + t.stderr())
-        t.close()
+        t.quit()
         check(t.wait_exit() == 0, "exit status not 0")
 
 
@@ -41,8 +41,21 @@ def a_missing_file_is_reported_and_the_program_goes_on(binary):
         wait_until(lambda: t.stderr() == "openPuzzle: open failed!\n", 5, "the message")
         check(t.running(), "the program ended")
         check(t.grid() == "0" * 81, "grid not empty")
-        t.close()
+        t.quit()
         check(t.wait_exit() == 0, "exit status not 0")
+
+
+def closing_the_window_ends_with_status_0(binary):
+    # As a window manager's close button does it, with a file loaded too.
+    folder = tempfile.mkdtemp()
+    path = os.path.join(folder, "game.sudoku")
+    with open(path, "w") as f:
+        f.write(PUZZLE)
+    for args in ((), (path,)):
+        with Tessary(binary, *args, accessible=False) as t:
+            t.close()
+            check(t.wait_exit() == 0, "exit status not 0")
+            check(t.stderr() == "", "unexpected message: " + t.stderr())
 
 
 def a_refused_file_leaves_an_empty_grid(binary):
@@ -53,11 +66,12 @@ def a_refused_file_leaves_an_empty_grid(binary):
     with Tessary(binary, path) as t:
         wait_until(lambda: "too short, at 80characters." in t.stderr(), 5, "the message")
         check(t.grid() == "0" * 81, "grid not empty")
-        t.close()
+        t.quit()
         check(t.wait_exit() == 0, "exit status not 0")
 
 
-run(starts_with_an_empty_editable_grid_and_closes_with_status_0,
+run(starts_with_an_empty_editable_grid_and_quits_with_status_0,
+    closing_the_window_ends_with_status_0,
     opens_the_file_named_first_and_ignores_the_rest,
     a_missing_file_is_reported_and_the_program_goes_on,
     a_refused_file_leaves_an_empty_grid)
