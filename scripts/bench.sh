@@ -6,5 +6,12 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/tests/with-xvfb.sh" "$build/bench/cell_changed_bench"
 "$build/bench/generate_bench"
 # The puzzle sets lie beside the source tree; the one grid that takes
-# minutes to refute gets ten at most on each side.
+# longest to refute gets ten minutes of CPU time at most on each side.
 "$build/bench/solver_bench" "$root/tests/data/puzzles" 600
+# Instructions are steady where times are not: tessary-cli on the expert set,
+# counted by callgrind.
+if command -v valgrind >/dev/null; then
+  valgrind --tool=callgrind --callgrind-out-file=/dev/null "$build/src/cli/tessary-cli" solve \
+    "$root/tests/data/puzzles/expert.txt" 2>&1 >/dev/null |
+    sed -n 's/^==[0-9]*== I *refs: */tessary-cli solve expert.txt under callgrind: instructions /p'
+fi
