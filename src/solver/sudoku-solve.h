@@ -107,9 +107,10 @@ using GroupTiles = std::array<uint32_t, 9>;
 //    twice in a row, column or box;
 //  - filled counts the tiles whose value is not -1.
 // Beside the tiles and groups the board keeps, for each digit, the tiles
-// that offer it, and from those whether it is consistent, so that the
-// search asks Solveable at no cost. Set and Unset keep all of it up to date;
-// the public fields are for reading.
+// that offer it and the groups left without a place for it, so that the
+// search asks Solveable at no cost, and the tiles with one option, so that
+// the singles sweep need not look at the others. Set and Unset keep all of
+// it up to date; the public fields are for reading.
 // A plain value: it owns no heap storage and is never copied by the search.
 class Board {
  public:
@@ -180,7 +181,7 @@ class Board {
   // Works out afresh which of the groups missing digit d have no tile
   // offering it.
   void CheckCoverage(int d);
-  // Marks the groups in mask as uncovered for digit d, or clears them.
+  // Records the groups that miss digit d and have no tile offering it.
   void SetUncovered(int d, uint32_t uncovered);
 
   // For each digit, the empty tiles that offer it.
