@@ -8,12 +8,17 @@ namespace {
 
 constexpr uint32_t kTiles = 81;
 
-using TileBits = unsigned __int128;
-
-constexpr TileBits kAllTiles = (TileBits(1) << kTiles) - 1;
+constexpr TileSet kAllTiles{~uint64_t{0}, (uint64_t{1} << (kTiles - 64)) - 1};
 constexpr uint32_t kAllGroups = (1u << 27) - 1;
 
-constexpr TileBits bitOf(uint32_t tile) { return TileBits(1) << tile; }
+constexpr TileSet bitOf(uint32_t tile) {
+  return tile < 64 ? TileSet{uint64_t{1} << tile, 0} : TileSet{0, uint64_t{1} << (tile - 64)};
+}
+
+// The tiles from the given one (0-81) to tile 80.
+TileSet tilesFrom(uint32_t tile) {
+  return tile < 64 ? TileSet{~uint64_t{0} << tile, ~uint64_t{0}} : TileSet{0, ~uint64_t{0} << (tile - 64)};
+}
 
 // How many digits a 9-bit digit mask holds.
 struct DigitCounts {
@@ -27,19 +32,18 @@ constexpr DigitCounts makeDigitCounts() {
 constexpr DigitCounts kDigitCounts = makeDigitCounts();
 
 // The lowest tile of a non-empty set.
-uint32_t lowestTile(TileBits tiles) {
-  const uint64_t low = static_cast<uint64_t>(tiles);
-  if (low != 0) return static_cast<uint32_t>(__builtin_ctzll(low));
-  return 64 + static_cast<uint32_t>(__builtin_ctzll(static_cast<uint64_t>(tiles >> 64)));
+uint32_t lowestTile(TileSet tiles) {
+  if (tiles.low != 0) return static_cast<uint32_t>(__builtin_ctzll(tiles.low));
+  return 64 + static_cast<uint32_t>(__builtin_ctzll(tiles.high));
 }
 
 // Calls visit for each tile of the set, lowest first.
 template <typename Visit>
-void forEachTile(TileBits tiles, Visit visit) {
-  for (uint64_t low = static_cast<uint64_t>(tiles); low != 0; low &= low - 1) {
+void forEachTile(TileSet tiles, Visit visit) {
+  for (uint64_t low = tiles.low; low != 0; low &= low - 1) {
     visit(static_cast<uint32_t>(__builtin_ctzll(low)));
   }
-  for (uint64_t high = static_cast<uint64_t>(tiles >> 64); high != 0; high &= high - 1) {
+  for (uint64_t high = tiles.high; high != 0; high &= high - 1) {
     visit(64 + static_cast<uint32_t>(__builtin_ctzll(high)));
   }
 }
@@ -61,14 +65,14 @@ constexpr uint32_t kColumnGroups = 9;
 constexpr uint32_t kBoxGroups = 18;
 
 struct Tables {
-  TileBits tileBit[81] = {};
+  TileSet tileBit[81] = {};
   Position position[81] = {};
   GroupTiles groupTiles[27] = {};
-  TileBits groupBits[27] = {};
+  TileSet groupBits[27] = {};
   // The bits of a tile's row, column and box among the 27 groups.
   uint32_t groupsOf[81] = {};
   // The tiles that share a row, a column or a box with a tile.
-  TileBits peerBits[81] = {};
+  TileSet peerBits[81] = {};
   // Where a tile's digits sit among the packed words (see Board::packed_):
   // word tile / 3, lane tile % 3.
   uint8_t word[81] = {};
@@ -124,9 +128,9 @@ uint32_t nonEmptyThrees(uint32_t fields) {
 // band of three rows is 27 consecutive tiles: its rows are three 9-bit
 // fields, and the columns it touches, folded into one field, give its
 // boxes.
-uint32_t groupsHit(TileBits tiles) {
-  const uint64_t low = static_cast<uint64_t>(tiles);
-  const uint64_t high = static_cast<uint64_t>(tiles >> 64);
+uint32_t groupsHit(TileSet tiles) {
+  const uint64_t low = tiles.low;
+  const uint64_t high = tiles.high;
   const uint32_t bands[3] = {static_cast<uint32_t>(low) & 0x7FFFFFFu, static_cast<uint32_t>(low >> 27) & 0x7FFFFFFu,
                              static_cast<uint32_t>(low >> 54 | high << 10) & 0x7FFFFFFu};
   uint32_t rowsHit = 0;
@@ -145,7 +149,7 @@ uint32_t groupsHit(TileBits tiles) {
 // band of three rows is built as 27 bits: the rows of the band that are
 // among them, crossed with the columns that are among them and lie in one
 // of the band's boxes among them.
-TileBits tilesInGroups(uint32_t groups) {
+TileSet tilesInGroups(uint32_t groups) {
   constexpr uint32_t kBandRows[8] = {0,       0x1FFu,   0x3FE00u,   0x3FFFFu,
                                      0x7FC0000u, 0x7FC01FFu, 0x7FFFE00u, 0x7FFFFFFu};
   constexpr uint32_t kBoxColumns[8] = {0, 0x007u, 0x038u, 0x03Fu, 0x1C0u, 0x1C7u, 0x1F8u, 0x1FFu};
@@ -156,8 +160,7 @@ TileBits tilesInGroups(uint32_t groups) {
     // The columns repeated for the band's three rows.
     bands[b] = kBandRows[groups >> (b * 3) & 7u] & (bandColumns * 0x40201u);
   }
-  const uint64_t low = bands[0] | bands[1] << 27 | bands[2] << 54;
-  return static_cast<TileBits>(bands[2] >> 10) << 64 | low;
+  return TileSet{bands[0] | bands[1] << 27 | bands[2] << 54, bands[2] >> 10};
 }
 
 // Whether some digit lies in exactly one lane of exactly one of three
@@ -305,7 +308,7 @@ bool Board::Set(uint32_t tile, int32_t value) {
   ++filled;
   target.value = value;
   // The tile leaves the empty ones and offers nothing any more.
-  const TileBits self = kTables.tileBit[tile];
+  const TileSet self = kTables.tileBit[tile];
   filledTiles_ |= self;
   Untally(tile, target.options.count);
   const unsigned lost = target.options.digits;
@@ -322,7 +325,7 @@ bool Board::Set(uint32_t tile, int32_t value) {
   // Every peer that still offers the digit loses it; the others are left
   // as they are.
   const unsigned digitBit = 1u << value;
-  const TileBits losing = offering_[value] & kTables.peerBits[tile];
+  const TileSet losing = offering_[value] & kTables.peerBits[tile];
   offering_[value] &= ~losing;
   uint32_t touched = 0;
   forEachTile(losing, [&](uint32_t peer) {
@@ -341,7 +344,7 @@ bool Board::Set(uint32_t tile, int32_t value) {
   uint32_t bare = 0;
   for (uint32_t groups = touched & missing_[value]; groups != 0; groups &= groups - 1) {
     const uint32_t g = static_cast<uint32_t>(__builtin_ctz(groups));
-    if ((offering_[value] & kTables.groupBits[g]) == 0) bare |= 1u << g;
+    if ((offering_[value] & kTables.groupBits[g]).Empty()) bare |= 1u << g;
   }
   const uint32_t uncovered = (uncovered_[value] & ~ownGroups) | bare;
   if (uncovered != uncovered_[value]) SetUncovered(value, uncovered);
@@ -350,7 +353,7 @@ bool Board::Set(uint32_t tile, int32_t value) {
     bare = 0;
     for (uint32_t groups = ownGroups & missing_[d]; groups != 0; groups &= groups - 1) {
       const uint32_t g = static_cast<uint32_t>(__builtin_ctz(groups));
-      if ((offering_[d] & kTables.groupBits[g]) == 0) bare |= 1u << g;
+      if ((offering_[d] & kTables.groupBits[g]).Empty()) bare |= 1u << g;
     }
     if (bare != 0) SetUncovered(d, uncovered_[d] | bare);
   }
@@ -374,7 +377,7 @@ bool Board::Unset(uint32_t tile) {
   DigitSet& own = tiles[tile].options;
   own.digits = static_cast<uint16_t>(rows[at.row].digits & columns[at.col].digits & boxes[at.box].digits);
   own.count = kDigitCounts.of[own.digits & 0x1FFu];
-  const TileBits self = kTables.tileBit[tile];
+  const TileSet self = kTables.tileBit[tile];
   filledTiles_ &= ~self;
   for (unsigned rest = own.digits; rest != 0; rest &= rest - 1) offering_[lowestDigit(rest)] |= self;
   Tally(tile, own.count);
@@ -384,7 +387,7 @@ bool Board::Unset(uint32_t tile) {
   // peer gets it back exactly when all three of its own groups miss it now,
   // and keeps its other options as they are.
   const unsigned digitBit = 1u << value;
-  const TileBits regaining =
+  const TileSet regaining =
       tilesInGroups(missing_[value]) & kTables.peerBits[tile] & ~filledTiles_ & ~offering_[value];
   offering_[value] |= regaining;
   forEachTile(regaining, [&](uint32_t peer) {
@@ -417,9 +420,9 @@ bool Board::FindSingles(MoveList& moves) {
   bool placed = false;
   uint32_t from = 0;
   for (;;) {
-    const TileBits ahead = singles_ & (~TileBits(0) << from);
-    const TileBits next = ahead != 0 ? ahead : singles_;
-    if (next == 0) break;
+    const TileSet ahead = singles_ & tilesFrom(from);
+    const TileSet next = ahead.Empty() ? singles_ : ahead;
+    if (next.Empty()) break;
     const uint32_t tile = lowestTile(next);
     const int32_t value = lowestDigit(tiles[tile].options.digits);
     Set(tile, value);

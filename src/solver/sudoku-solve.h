@@ -98,6 +98,21 @@ using MoveList = std::vector<Move>;
 // rule walks them.
 using GroupTiles = std::array<uint32_t, 9>;
 
+// A set of tiles, one bit per tile: tiles 0-63 in low, 64-80 in high. The
+// board keeps part of its bookkeeping in these. Two words rather than one
+// 128-bit integer, which not every target has.
+struct TileSet {
+  uint64_t low = 0;
+  uint64_t high = 0;
+
+  constexpr bool Empty() const { return (low | high) == 0; }
+  friend constexpr TileSet operator&(TileSet a, TileSet b) { return TileSet{a.low & b.low, a.high & b.high}; }
+  friend constexpr TileSet operator|(TileSet a, TileSet b) { return TileSet{a.low | b.low, a.high | b.high}; }
+  friend constexpr TileSet operator~(TileSet a) { return TileSet{~a.low, ~a.high}; }
+  constexpr TileSet& operator&=(TileSet b) { return *this = *this & b; }
+  constexpr TileSet& operator|=(TileSet b) { return *this = *this | b; }
+};
+
 // The candidate board. Invariants after construction and after every Set
 // and Unset:
 //  - a filled tile has no options;
@@ -162,9 +177,6 @@ class Board {
   int32_t filled = 0;
 
  private:
-  // One bit per tile, bit t for tile t.
-  using TileBits = unsigned __int128;
-
   // An empty tile's option count enters or leaves the tally: the tiles
   // without options, and those with one.
   void Tally(uint32_t tile, int32_t count);
@@ -185,11 +197,11 @@ class Board {
   void SetUncovered(int d, uint32_t uncovered);
 
   // For each digit, the empty tiles that offer it.
-  TileBits offering_[9];
+  TileSet offering_[9];
   // The filled tiles.
-  TileBits filledTiles_ = 0;
+  TileSet filledTiles_;
   // The empty tiles with exactly one option.
-  TileBits singles_ = 0;
+  TileSet singles_;
   // For each digit, the groups still missing it: bits 0-8 the rows, 9-17
   // the columns, 18-26 the boxes.
   uint32_t missing_[9];
