@@ -1,5 +1,7 @@
 #pragma once
 
+#include "../StreamCapture.h"
+
 #include <sstream>
 #include <string>
 #include <vector>
@@ -102,17 +104,6 @@ inline bool keepsGivens(const std::string& puzzle, const std::string& grid) {
 
 namespace solvertest {
 
-// Captures what a stream receives while it lives.
-class StreamCapture {
- public:
-  explicit StreamCapture(std::ostream& stream) : stream_(stream), saved_(stream.rdbuf(captured_.rdbuf())) {}
-  ~StreamCapture() { stream_.rdbuf(saved_); }
-  std::string text() const { return captured_.str(); }
-
- private:
-  std::ostream& stream_;
-  std::ostringstream captured_;
-  std::streambuf* saved_;
-};
+using ::StreamCapture;
 
 }  // namespace solvertest

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "../StreamCapture.h"
+
 #include <functional>
 #include <sstream>
 #include <string>
@@ -51,18 +53,7 @@ T* findChild(Gtk::Container& container) {
   return nullptr;
 }
 
-// Captures what a stream receives while it lives.
-class StreamCapture {
- public:
-  explicit StreamCapture(std::ostream& stream) : stream_(stream), saved_(stream.rdbuf(captured_.rdbuf())) {}
-  ~StreamCapture() { stream_.rdbuf(saved_); }
-  std::string text() const { return captured_.str(); }
-
- private:
-  std::ostream& stream_;
-  std::ostringstream captured_;
-  std::streambuf* saved_;
-};
+using ::StreamCapture;
 
 // A fresh folder, removed with everything in it at the end of the test.
 class TempDir {
