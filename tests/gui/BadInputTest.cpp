@@ -31,26 +31,6 @@ class BadInputTest : public gui::AppTest {
     app.fileName = "earlier.sudoku";
   }
 
-  // Every cell's text, editability, frame and colour.
-  std::string look() {
-    std::string all;
-    for (Gtk::Entry* cell : app.cells) {
-      all += cell->get_text() + (cell->get_editable() ? "e" : "-") + (cell->get_has_frame() ? "f" : "-") +
-             (gui::isMarked(*cell) ? "r" : "-");
-    }
-    return all;
-  }
-
-  // The grid as a puzzle string, row-major.
-  std::string gridText() {
-    std::string text(81, '0');
-    for (int c = 0; c < 81; ++c) {
-      const Glib::ustring shown = cell(c / 9, c % 9).get_text();
-      if (!shown.empty()) text[c] = shown.raw()[0];
-    }
-    return text;
-  }
-
   // Runs Load Seed with text in its entry and OK; returns what the entry
   // then held, which is what the title must show.
   std::string loadSeedTyping(const std::string& text) {

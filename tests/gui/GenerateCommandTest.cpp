@@ -15,16 +15,6 @@ const int kGivens[11] = {63, 59, 55, 51, 45, 41, 37, 33, 27, 23, 19};
 
 class GenerateCommandTest : public gui::AppTest {
  protected:
-  // The grid as a puzzle string: a cell's digit, '0' for an empty cell.
-  std::string gridText() {
-    std::string text(81, '0');
-    for (int c = 0; c < 81; ++c) {
-      const Glib::ustring shown = cell(c / 9, c % 9).get_text();
-      if (!shown.empty()) text[c] = shown.raw()[0];
-    }
-    return text;
-  }
-
   // Every cell's whole look: text, editable, framed, coloured.
   std::vector<std::string> looks() {
     std::vector<std::string> all;

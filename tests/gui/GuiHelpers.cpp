@@ -7,6 +7,24 @@
 
 namespace gui {
 
+std::string AppTest::gridText() {
+  std::string text(81, '0');
+  for (int c = 0; c < 81; ++c) {
+    const Glib::ustring shown = cell(c / 9, c % 9).get_text();
+    if (!shown.empty()) text[c] = shown.raw()[0];
+  }
+  return text;
+}
+
+std::string AppTest::look() {
+  std::string all;
+  for (Gtk::Entry* c : app.cells) {
+    all += c->get_text() + (c->get_editable() ? "e" : "-") + (c->get_has_frame() ? "f" : "-") +
+           (isMarked(*c) ? "r" : "-") + "|";
+  }
+  return all;
+}
+
 void settle() {
   while (Gtk::Main::events_pending()) Gtk::Main::iteration(false);
 }

@@ -21,6 +21,10 @@ class AppTest : public ::testing::Test {
   Gtk::Entry& cell(int row, int col) { return app.cellAt(row, col); }
   // Types text into a cell as the player would: the change handler runs.
   void type(int row, int col, const Glib::ustring& text) { cell(row, col).set_text(text); }
+  // The grid as a puzzle string: row-major, a cell's first byte, '0' for an empty cell.
+  std::string gridText();
+  // Every cell's text, editability, frame and colour, to compare before and after.
+  std::string look();
 
   App app;  // made before the window, so it outlives every widget
   Gtk::Window window;

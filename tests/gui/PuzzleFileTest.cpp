@@ -13,16 +13,6 @@ class PuzzleFileTest : public gui::AppTest {
   // Loads a puzzle through the loader, checking that it was accepted.
   void load(const std::string& puzzle) { ASSERT_EQ(app.setFromString(puzzle), 0); }
 
-  // Every cell's text, editability, frame and colour, to compare before and after.
-  std::string look() {
-    std::string all;
-    for (Gtk::Entry* cell : app.cells) {
-      all += cell->get_text() + (cell->get_editable() ? "e" : "-") + (cell->get_has_frame() ? "f" : "-") +
-             (gui::isMarked(*cell) ? "r" : "-");
-    }
-    return all;
-  }
-
   TempDir dir;
 };
 

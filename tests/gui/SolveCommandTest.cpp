@@ -39,27 +39,6 @@ class SolveCommandTest : public gui::AppTest {
     }
   }
 
-  std::string gridText() {
-    std::string grid;
-    for (int row = 0; row < 9; ++row) {
-      for (int col = 0; col < 9; ++col) {
-        const Glib::ustring text = cell(row, col).get_text();
-        grid += text.empty() ? std::string("0") : text.raw();
-      }
-    }
-    return grid;
-  }
-
-  // Every cell's text, editability, frame and colour, to compare before and after.
-  std::string look() {
-    std::string all;
-    for (Gtk::Entry* c : app.cells) {
-      all += c->get_text() + (c->get_editable() ? "e" : "-") + (c->get_has_frame() ? "f" : "-") +
-             (gui::isMarked(*c) ? "r" : "-") + "|";
-    }
-    return all;
-  }
-
   void expectAllLocked() {
     for (Gtk::Entry* c : app.cells) {
       EXPECT_FALSE(c->get_editable());
