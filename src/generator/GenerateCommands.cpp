@@ -11,11 +11,13 @@ void App::generateFromSeed(int seed, float puzzleDifficulty) {
   showPuzzle(placements, shown);
 }
 
-// Generate: a new puzzle at the slider's level, seeded from the clock. The
-// title shows the code of exactly the seed and level used, so typing it into
-// Load Seed rebuilds this puzzle.
+// Generate: a new puzzle at the slider's level, seeded from the clock, never
+// with the seed it used last. The title shows the code of exactly the seed
+// and level used, so typing it into Load Seed rebuilds this puzzle.
 void App::generatePuzzle() {
-  const int seed = seedFromTime(std::time(nullptr));
+  const std::time_t now = std::time(nullptr);
+  const int seed = lastSeed ? nextSeed(now, *lastSeed) : seedFromTime(now);
+  lastSeed = seed;
   const int level = sliderLevel(difficulty->get_value());
   setTitle(makeSeedCode(level, seed));
   generateFromSeed(seed, levelDifficulty(level));

@@ -39,6 +39,14 @@ int seedFromTime(std::time_t now) {
   return static_cast<int32_t>(static_cast<uint32_t>(now));
 }
 
+int nextSeed(std::time_t now, int lastSeed) {
+  const uint32_t clock = static_cast<uint32_t>(seedFromTime(now));
+  const uint32_t last = static_cast<uint32_t>(lastSeed);
+  // Ahead of the last seed by less than half the 32-bit circle: moved on.
+  const bool movedOn = clock - last - 1U < 0x80000000U;
+  return static_cast<int32_t>(movedOn ? clock : last + 1U);
+}
+
 std::string makeSeedCode(int level, int seed) {
   // std::to_string never groups digits, whatever locale a stream might carry:
   // a code written as "051,234" would read back as seed 1.

@@ -28,6 +28,13 @@ float levelDifficulty(int level);
 // seconds, as a signed number.
 int seedFromTime(std::time_t now);
 
+// The seed for a Generate after one that used lastSeed: the clock's seed, or
+// lastSeed + 1 when the clock has not moved past lastSeed (clicks within one
+// second), so that two Generates in a run never give the same puzzle. Seeds
+// are compared as the clock's 32 bits run on, so the step from 2147483647 to
+// -2147483648 in 2038 counts as moving on.
+int nextSeed(std::time_t now, int lastSeed);
+
 // The code of a level (0 to 10) and a seed: "0" and the level when it is 9
 // or less, "10" for 10, then the seed in decimal with its '-' when negative.
 std::string makeSeedCode(int level, int seed);

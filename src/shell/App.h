@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include <gtkmm.h>
@@ -55,6 +56,8 @@ class App {
   Gdk::Color conflictColor;
   // The last puzzle file opened or saved, offered by the Open and Save dialogs.
   std::string fileName;
+  // The seed of this run's last Generate, so that the next one takes another.
+  std::optional<int> lastSeed;
 
   // Entry of the cell at (row, col).
   Gtk::Entry& cellAt(int row, int col) { return *cells[col * 9 + row]; }

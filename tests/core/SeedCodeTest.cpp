@@ -65,6 +65,14 @@ TEST(SeedCodeTest, ClockSeedsAreTheLow32BitsAsASignedNumber) {
   EXPECT_EQ(seedFromTime(static_cast<std::time_t>(4294967295LL)), -1);
   EXPECT_EQ(seedFromTime(static_cast<std::time_t>(4294967296LL + 5)), 5);
   EXPECT_EQ(seedFromTime(static_cast<std::time_t>(-1)), -1);
+  // A Generate within the second of the last one, or with the clock turned
+  // back, takes the next seed; in 2038 the seeds run on past the wrap.
+  EXPECT_EQ(nextSeed(1734022212, 1734022211), 1734022212);
+  EXPECT_EQ(nextSeed(1734022211, 1734022211), 1734022212);
+  EXPECT_EQ(nextSeed(1734022211, 1734022213), 1734022214);
+  EXPECT_EQ(nextSeed(static_cast<std::time_t>(2147483647LL), INT_MAX), INT_MIN);
+  EXPECT_EQ(nextSeed(static_cast<std::time_t>(2147483648LL), INT_MAX), INT_MIN);
+  EXPECT_EQ(nextSeed(static_cast<std::time_t>(2147483649LL), INT_MAX), INT_MIN + 1);
 }
 
 TEST(SeedCodeTest, EveryCodeReadsBackToItsLevelAndSeed) {
