@@ -1,16 +1,10 @@
-#include <sstream>
-
 #include "shell/App.h"
 
 void App::setTitle(const Glib::ustring& text) {
-  // A narrow stream: the seed code behind the name passes through byte for byte.
-  std::ostringstream title;
-  if (text.empty()) {
-    title << "Tessary";
-  } else {
-    title << "Tessary (" << text << ")";
-  }
-  window->set_title(title.str());
+  // Composed in UTF-8 throughout: a stream would convert the text to the
+  // locale's character set, which under the C locale cannot hold a code
+  // typed as "05-é". The bytes are those a narrow stream gives for ASCII.
+  window->set_title(text.empty() ? Glib::ustring("Tessary") : "Tessary (" + text + ")");
 }
 
 void App::showAbout() {

@@ -1,3 +1,6 @@
+#include <clocale>
+#include <string>
+
 #include "GuiHelpers.h"
 
 namespace {
@@ -32,15 +35,24 @@ TEST_F(AppTest, TitleIsTheBareNameForAnEmptyText) {
 }
 
 TEST_F(AppTest, TitleShowsTheTextInParentheses) {
-  app.setTitle("501234567");
-  EXPECT_EQ(window.get_title(), "Tessary (501234567)");
-  app.setTitle(" x ");
-  EXPECT_EQ(window.get_title(), "Tessary ( x )");
-  // Text beyond ASCII passes through the narrow stream unchanged.
-  app.setTitle("Schwer \u00fc \u4e09");
-  EXPECT_EQ(window.get_title(), "Tessary (Schwer \u00fc \u4e09)");
-  app.setTitle("");
-  EXPECT_EQ(window.get_title(), "Tessary");
+  // The title is the same under every locale, one whose character set has
+  // no room for the text beyond ASCII included.
+  const std::string saved = std::setlocale(LC_ALL, nullptr);
+  for (const char* locale : {saved.c_str(), "C"}) {
+    SCOPED_TRACE(locale);
+    ASSERT_NE(std::setlocale(LC_ALL, locale), nullptr);
+    app.setTitle("501234567");
+    EXPECT_EQ(window.get_title(), "Tessary (501234567)");
+    app.setTitle(" x ");
+    EXPECT_EQ(window.get_title(), "Tessary ( x )");
+    app.setTitle("05-\u00e9");
+    EXPECT_EQ(window.get_title(), "Tessary (05-\u00e9)");
+    app.setTitle("Schwer \u00fc \u4e09");
+    EXPECT_EQ(window.get_title(), "Tessary (Schwer \u00fc \u4e09)");
+    app.setTitle("");
+    EXPECT_EQ(window.get_title(), "Tessary");
+  }
+  std::setlocale(LC_ALL, saved.c_str());
 }
 
 TEST_F(AppTest, AboutShowsNameVersionAndComment) {
