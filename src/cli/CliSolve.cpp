@@ -15,13 +15,24 @@ int refuse(const std::string& why) {
   return 2;
 }
 
-// Why a line is not a puzzle (81 characters, '1'-'9', '0' or '.'), or the
-// empty string when it is one. A line may end in a carriage return.
-std::string lineProblem(const std::string& line) {
-  if (line.size() != kPuzzleLength) {
-    return "expected 81 characters, found " + std::to_string(line.size());
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+
+// Where the puzzle of a line begins: after its last blank, so that a line as
+// "generate" prints it (the code, a blank, the puzzle) gives its puzzle. The
+// line has no blanks at its end.
+std::size_t puzzleStart(const std::string& line) {
+  const std::size_t blank = line.find_last_of(" \t\r");
+  return blank == std::string::npos ? 0 : blank + 1;
+}
+
+// Why the puzzle of a line, from start on, is not one (81 characters,
+// '1'-'9', '0' or '.'), or the empty string when it is one. Columns count
+// from the start of the line.
+std::string puzzleProblem(const std::string& line, std::size_t start) {
+  if (line.size() - start != kPuzzleLength) {
+    return "expected 81 characters, found " + std::to_string(line.size() - start);
   }
-  for (std::size_t i = 0; i < line.size(); ++i) {
+  for (std::size_t i = start; i < line.size(); ++i) {
     const char c = line[i];
     if ((c < '0' || c > '9') && c != '.') {
       return "character '" + printableByte(static_cast<unsigned char>(c)) + "' at column " + std::to_string(i + 1);
@@ -65,22 +76,27 @@ bool solveAll(std::istream& in, const std::string& name, bool withMoves) {
   bool allPuzzles = true;
   std::string line;
   for (long number = 1; std::getline(in, line); ++number) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    const std::string problem = lineProblem(line);
+    // Blanks at the end of a line (a carriage return among them) and empty
+    // lines are what editors and "echo" leave behind, not puzzles to refuse.
+    while (!line.empty() && isBlank(line.back())) line.pop_back();
+    if (line.empty()) continue;
+    const std::size_t start = puzzleStart(line);
+    const std::string problem = puzzleProblem(line, start);
     if (!problem.empty()) {
       std::cout.flush();
       std::cerr << "tessary-cli solve: " << name << ":" << number << ": not a puzzle: " << problem << "\n";
       allPuzzles = false;
       continue;
     }
-    solveLine(line, withMoves);
+    solveLine(line.substr(start), withMoves);
   }
   return allPuzzles;
 }
 
 }  // namespace
 
-// solve [--moves] [FILE...]: reads puzzles, one per line, from the files or,
+// solve [--moves] [FILE...]: reads puzzles, one per line and each perhaps
+// after a seed code and a blank, as generate prints them, from the files or,
 // without any, from standard input ("-" names it too). Exit status 0, or 1
 // when a line was not a puzzle or a file could not be read; 2 for a wrong
 // command line.

@@ -127,15 +127,30 @@ TEST_F(CliSolveTest, ReadsStandardInputWithDotsForEmptyCells) {
 TEST_F(CliSolveTest, ReportsEachLineThatIsNotAPuzzle) {
   std::string control = kEasy;
   control[10] = '\x1b';
-  write("mixed.txt", kEasy + "\n" + kEasy.substr(0, 80) + "\n" + control + "\n\n" + kEasy + "x\n" + kEasy + "\n");
+  write("mixed.txt", kEasy + "\n" + kEasy.substr(0, 80) + "\n" + control + "\n\n" + kEasy + "x\n" + kEasy + "\n" +
+                        "05 " + control + "\n");
   const CliRun run = solve("'" + path("mixed.txt") + "'");
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.out, "solved " + kEasySolved + "\nsolved " + kEasySolved + "\n");
   const std::string file = path("mixed.txt");
   EXPECT_EQ(run.err, "tessary-cli solve: " + file + ":2: not a puzzle: expected 81 characters, found 80\n" +
                          "tessary-cli solve: " + file + ":3: not a puzzle: character '\\x1b' at column 11\n" +
-                         "tessary-cli solve: " + file + ":4: not a puzzle: expected 81 characters, found 0\n" +
-                         "tessary-cli solve: " + file + ":5: not a puzzle: expected 81 characters, found 82\n");
+                         "tessary-cli solve: " + file + ":5: not a puzzle: expected 81 characters, found 82\n" +
+                         "tessary-cli solve: " + file + ":7: not a puzzle: character '\\x1b' at column 14\n");
+}
+
+TEST_F(CliSolveTest, TakesWhatGeneratePrints) {
+  // "generate CODE | solve": the code, a blank and the puzzle on one line.
+  const std::string generated = path("generated");
+  ASSERT_EQ(std::system((std::string("'") + TESSARY_CLI + "' generate 05-1 >'" + generated + "'").c_str()), 0);
+  const std::string line = readAll(generated);
+  ASSERT_EQ(line.size(), 4 + 1 + 81 + 1u);
+  const std::string puzzle = line.substr(5, 81);
+  // Empty lines and blanks at the end of a line, as editors leave them, are no puzzles to refuse.
+  const CliRun run = solve("", line + "\n" + kEasy + " \t\r\n \n" + " 05-1 " + puzzle + "  \n\n");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(run.out, expectedFor(puzzle, false) + "solved " + kEasySolved + "\n" + expectedFor(puzzle, false));
 }
 
 TEST_F(CliSolveTest, ReportsConflictsAndGridsWithoutSolution) {
