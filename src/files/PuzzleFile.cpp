@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "files/PuzzleFile.h"
+
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -5,12 +8,8 @@
 #include <iostream>
 
 #include "files/PuzzleText.h"
-#include "shell/App.h"
 
 namespace {
-
-// The grid is column-major, puzzle strings are row-major.
-int cellForChar(int i) { return (i % 9) * 9 + i / 9; }
 
 // Opens a puzzle file as fopen would with mode "r" or "w", but without
 // waiting: a named pipe that no program writes to reads as empty, and one
@@ -27,39 +26,7 @@ std::FILE* openWithoutWaiting(const std::string& path, bool writing) {
 
 }  // namespace
 
-int App::setFromString(const std::string& text) {
-  // The whole text is checked before any cell changes, so a bad file never
-  // leaves the player's grid half overwritten.
-  const std::string problem = puzzleTextProblem(text);
-  if (!problem.empty()) {
-    std::cerr << problem;
-    return -1;
-  }
-  updating = true;
-  // Loaded digits are not givens: every cell is unlocked and uncoloured.
-  for (Gtk::Entry* cell : cells) {
-    cell->set_editable(true);
-    cell->set_has_frame(true);
-    cell->unset_base(Gtk::STATE_NORMAL);
-  }
-  for (int i = 0; i < static_cast<int>(kPuzzleLength); ++i) {
-    const char c = text[i];
-    cells[cellForChar(i)]->set_text(c == '0' ? std::string() : std::string(1, c));
-  }
-  updating = false;
-  return 0;
-}
-
-std::string App::getString() {
-  std::string puzzle(kPuzzleLength, '0');
-  for (int i = 0; i < static_cast<int>(kPuzzleLength); ++i) {
-    const Glib::ustring text = cells[cellForChar(i)]->get_text();
-    if (!text.empty()) puzzle[i] = static_cast<char>(text[0] & 0xff);
-  }
-  return puzzle;
-}
-
-int App::openPuzzle(const std::string& path) {
+int readPuzzleFile(const std::string& path, std::string& text) {
   std::FILE* file = openWithoutWaiting(path, false);
   if (!file) {
     std::cerr << "openPuzzle: open failed!\n";
@@ -68,15 +35,12 @@ int App::openPuzzle(const std::string& path) {
   char bytes[kPuzzleLength];
   const std::size_t count = std::fread(bytes, 1, kPuzzleLength, file);
   std::fclose(file);
-  // The file becomes the dialogs' preset even when its content is refused.
-  fileName = path;
-  std::string text(bytes, count);
-  text = text.substr(0, text.find('\0'));
-  return setFromString(text);
+  const std::string got(bytes, count);
+  text = got.substr(0, got.find('\0'));
+  return 0;
 }
 
-int App::savePuzzle(const std::string& path) {
-  const std::string puzzle = getString();
+int writePuzzleFile(const std::string& path, const std::string& puzzle) {
   std::FILE* file = openWithoutWaiting(path, true);
   if (!file) {
     std::cerr << "savePuzzle: open failed!\n";
@@ -90,6 +54,5 @@ int App::savePuzzle(const std::string& path) {
     std::cerr << "savePuzzle: write failed!\n";
     return -1;
   }
-  fileName = path;
   return 0;
 }

@@ -1,8 +1,5 @@
 #include "GuiHelpers.h"
 
-#include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <memory>
 
 namespace gui {
@@ -68,22 +65,6 @@ void answerNextDialog(std::function<void(Gtk::Dialog&)> answer) {
 Glib::ustring messageText(Gtk::Dialog& dialog) {
   auto* message = dynamic_cast<Gtk::MessageDialog*>(&dialog);
   return message ? message->property_text().get_value() : Glib::ustring();
-}
-
-TempDir::TempDir() {
-  char pattern[] = "/tmp/tessary-test-XXXXXX";
-  dir_ = mkdtemp(pattern);
-}
-
-TempDir::~TempDir() { std::system(("chmod -R u+rwx '" + dir_ + "'; rm -rf '" + dir_ + "'").c_str()); }
-
-std::string readFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void writeFile(const std::string& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
 }
 
 }  // namespace gui

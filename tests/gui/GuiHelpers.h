@@ -1,6 +1,7 @@
 #pragma once
 
 #include "../StreamCapture.h"
+#include "../TempFiles.h"
 
 #include <functional>
 #include <sstream>
@@ -57,21 +58,10 @@ T* findChild(Gtk::Container& container) {
   return nullptr;
 }
 
+// Shared with the core tests.
 using ::StreamCapture;
-
-// A fresh folder, removed with everything in it at the end of the test.
-class TempDir {
- public:
-  TempDir();
-  ~TempDir();
-  std::string path(const std::string& name) const { return dir_ + "/" + name; }
-  const std::string& dir() const { return dir_; }
-
- private:
-  std::string dir_;
-};
-
-std::string readFile(const std::string& path);
-void writeFile(const std::string& path, const std::string& bytes);
+using ::readFile;
+using ::TempDir;
+using ::writeFile;
 
 }  // namespace gui

@@ -31,44 +31,16 @@ TEST_F(PuzzleFileTest, LoadsDigitsRowMajor) {
   EXPECT_FALSE(app.updating);
 }
 
-TEST_F(PuzzleFileTest, OpensAFileOfZerosAsAnEmptyGrid) {
-  load(kPuzzle);
-  gui::writeFile(dir.path("empty.sudoku"), std::string(81, '0'));
-  EXPECT_EQ(app.openPuzzle(dir.path("empty.sudoku")), 0);
-  for (Gtk::Entry* c : app.cells) {
-    EXPECT_EQ(c->get_text(), "");
-    EXPECT_TRUE(c->get_editable());
-    EXPECT_TRUE(c->get_has_frame());
-  }
-  EXPECT_EQ(app.fileName, dir.path("empty.sudoku"));
-}
-
-TEST_F(PuzzleFileTest, IgnoresWhatFollowsTheFirst81Bytes) {
-  gui::writeFile(dir.path("line.sudoku"), kPuzzle + "\n" + "garbage after the puzzle");
-  EXPECT_EQ(app.openPuzzle(dir.path("line.sudoku")), 0);
-  EXPECT_EQ(app.getString(), kPuzzle);
-}
-
-TEST_F(PuzzleFileTest, RefusesShortFilesWithTheirLength) {
+// A refused file becomes the dialogs' preset, but none of it reaches the grid.
+TEST_F(PuzzleFileTest, RefusedContentLeavesTheGridAndNamesTheFile) {
   load(kPuzzle);
   const std::string before = look();
-  const struct {
-    std::string bytes;
-    std::string message;
-  } cases[] = {
-      {kPuzzle.substr(0, 80), "setFromString: puzzle string is too short, at 80characters.  Aborting.\n"},
-      {"", "setFromString: puzzle string is too short, at 0characters.  Aborting.\n"},
-      {kPuzzle.substr(0, 40) + std::string(1, '\0') + kPuzzle.substr(41),
-       "setFromString: puzzle string is too short, at 40characters.  Aborting.\n"},
-  };
-  for (const auto& c : cases) {
-    gui::writeFile(dir.path("short"), c.bytes);
-    StreamCapture err(std::cerr);
-    EXPECT_EQ(app.openPuzzle(dir.path("short")), -1);
-    EXPECT_EQ(err.text(), c.message);
-    EXPECT_EQ(look(), before) << "the grid must stay as it was";
-    EXPECT_EQ(app.fileName, dir.path("short")) << "a refused file still becomes the preset";
-  }
+  gui::writeFile(dir.path("short"), kPuzzle.substr(0, 80));
+  StreamCapture err(std::cerr);
+  EXPECT_EQ(app.openPuzzle(dir.path("short")), -1);
+  EXPECT_EQ(err.text(), "setFromString: puzzle string is too short, at 80characters.  Aborting.\n");
+  EXPECT_EQ(look(), before);
+  EXPECT_EQ(app.fileName, dir.path("short"));
 }
 
 TEST_F(PuzzleFileTest, InvalidByteLeavesTheWholeGridAsItWas) {
@@ -77,20 +49,13 @@ TEST_F(PuzzleFileTest, InvalidByteLeavesTheWholeGridAsItWas) {
   app.cells[0]->set_editable(false);
   app.cells[0]->set_has_frame(false);
   const std::string before = look();
-  const struct {
-    char byte;
-    std::string shown;
-  } cases[] = {{'x', "x"}, {'\x1b', "\\x1b"}, {'\xe9', "\\xe9"}, {'\n', "\\x0a"}, {' ', " "}};
-  for (const auto& c : cases) {
-    std::string text(81, '1');
-    text[5] = c.byte;
-    StreamCapture err(std::cerr);
-    EXPECT_EQ(app.setFromString(text), -1);
-    EXPECT_EQ(err.text(), "setFromString: invalid character '" + c.shown +
-                              "' encountered in puzzle string.  Aborting.\n");
-    EXPECT_EQ(look(), before);
-    EXPECT_FALSE(app.updating);
-  }
+  std::string text(81, '1');
+  text[5] = '\x1b';
+  StreamCapture err(std::cerr);
+  EXPECT_EQ(app.setFromString(text), -1);
+  EXPECT_EQ(err.text(), "setFromString: invalid character '\\x1b' encountered in puzzle string.  Aborting.\n");
+  EXPECT_EQ(look(), before);
+  EXPECT_FALSE(app.updating);
 }
 
 TEST_F(PuzzleFileTest, LoadingUnlocksAndUncoloursEveryCell) {
@@ -107,12 +72,6 @@ TEST_F(PuzzleFileTest, LoadingUnlocksAndUncoloursEveryCell) {
   }
 }
 
-TEST_F(PuzzleFileTest, SavesAnEmptyGridAsExactly81Zeros) {
-  EXPECT_EQ(app.savePuzzle(dir.path("out.sudoku")), 0);
-  EXPECT_EQ(gui::readFile(dir.path("out.sudoku")), std::string(81, '0'));
-  EXPECT_EQ(app.fileName, dir.path("out.sudoku"));
-}
-
 TEST_F(PuzzleFileTest, SavedGridOpensWithTheSameDigitsUnlocked) {
   load(kPuzzle);
   // Locked givens, as a generated puzzle has them.
@@ -120,44 +79,26 @@ TEST_F(PuzzleFileTest, SavedGridOpensWithTheSameDigitsUnlocked) {
   cell(0, 0).set_has_frame(false);
   ASSERT_EQ(app.savePuzzle(dir.path("round")), 0);
   EXPECT_EQ(gui::readFile(dir.path("round")), kPuzzle);
+  EXPECT_EQ(app.fileName, dir.path("round"));
   load(std::string(81, '0'));
+  app.fileName.clear();
   EXPECT_EQ(app.openPuzzle(dir.path("round")), 0);
   EXPECT_EQ(app.getString(), kPuzzle);
+  EXPECT_EQ(app.fileName, dir.path("round"));
   EXPECT_TRUE(cell(0, 0).get_editable());
   EXPECT_TRUE(cell(0, 0).get_has_frame());
 }
 
-TEST_F(PuzzleFileTest, OverwritesAnExistingFile) {
-  gui::writeFile(dir.path("old"), std::string(200, '7'));
-  load(kPuzzle);
-  ASSERT_EQ(app.savePuzzle(dir.path("old")), 0);
-  EXPECT_EQ(gui::readFile(dir.path("old")), kPuzzle);
-}
-
-TEST_F(PuzzleFileTest, MissingFileChangesNothing) {
+// A file that cannot be opened changes nothing, so the dialogs still offer
+// the earlier file.
+TEST_F(PuzzleFileTest, FilesThatCannotBeOpenedKeepTheGridAndTheFileName) {
   load(kPuzzle);
   app.fileName = "earlier.sudoku";
   StreamCapture err(std::cerr);
   EXPECT_EQ(app.openPuzzle(dir.path("missing")), -1);
-  EXPECT_EQ(err.text(), "openPuzzle: open failed!\n");
-  EXPECT_EQ(app.getString(), kPuzzle);
-  EXPECT_EQ(app.fileName, "earlier.sudoku");
-}
-
-TEST_F(PuzzleFileTest, UnwritablePathKeepsTheFileName) {
-  app.fileName = "earlier.sudoku";
-  StreamCapture err(std::cerr);
   EXPECT_EQ(app.savePuzzle(dir.path("no/such/folder")), -1);
-  EXPECT_EQ(err.text(), "savePuzzle: open failed!\n");
-  EXPECT_EQ(app.fileName, "earlier.sudoku");
-}
-
-TEST_F(PuzzleFileTest, FullDiskIsAFailureNotASuccess) {
-  app.fileName = "earlier.sudoku";
-  load(kPuzzle);
-  StreamCapture err(std::cerr);
-  EXPECT_EQ(app.savePuzzle("/dev/full"), -1);
-  EXPECT_EQ(err.text(), "savePuzzle: write failed!\n");
+  EXPECT_EQ(err.text(), "openPuzzle: open failed!\nsavePuzzle: open failed!\n");
+  EXPECT_EQ(app.getString(), kPuzzle);
   EXPECT_EQ(app.fileName, "earlier.sudoku");
 }
 

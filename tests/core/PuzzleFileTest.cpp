@@ -1,0 +1,137 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Puzzle files as Open and Save meet them: ordinary files, and the folders,
+// pipes, huge files, full disks and odd names no one means to give them.
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <iostream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "../StreamCapture.h"
+#include "../TempFiles.h"
+#include "files/PuzzleFile.h"
+
+namespace {
+
+const std::string kPuzzle =
+    "530070000600195000098000060800060003400803001700020006060000280000419005000080079";
+
+class PuzzleFileTest : public ::testing::Test {
+ protected:
+  // What reading path gives, and what it wrote to standard error.
+  std::pair<std::string, std::string> readBack(const std::string& path, int expectedResult = 0) {
+    StreamCapture err(std::cerr);
+    std::string text;
+    EXPECT_EQ(readPuzzleFile(path, text), expectedResult) << path;
+    return {text, err.text()};
+  }
+
+  TempDir dir;
+};
+
+TEST_F(PuzzleFileTest, ReadsTheFirst81BytesCutAtTheFirstNul) {
+  const struct {
+    std::string bytes;
+    std::string text;
+  } cases[] = {
+      {kPuzzle, kPuzzle},
+      {kPuzzle + "\n" + "a second puzzle or anything", kPuzzle},
+      {kPuzzle.substr(0, 80), kPuzzle.substr(0, 80)},
+      {"", ""},
+      {kPuzzle.substr(0, 40) + std::string(1, '\0') + kPuzzle.substr(41), kPuzzle.substr(0, 40)},
+      {std::string(4 << 20, 'x'), std::string(81, 'x')},
+  };
+  for (const auto& c : cases) {
+    writeFile(dir.path("file"), c.bytes);
+    EXPECT_EQ(readBack(dir.path("file")), std::make_pair(c.text, std::string())) << c.bytes.size() << " bytes";
+  }
+}
+
+// A puzzle followed by gigabytes (a sparse file, so the disk stays free)
+// is read at once, as far as the puzzle.
+TEST_F(PuzzleFileTest, HugeFilesAreReadOnlyAsFarAsThePuzzle) {
+  writeFile(dir.path("huge"), kPuzzle);
+  ASSERT_EQ(truncate(dir.path("huge").c_str(), 8LL << 30), 0);
+  EXPECT_EQ(readBack(dir.path("huge")).first, kPuzzle);
+}
+
+// A folder opens as a file that reads nothing; it cannot be written.
+TEST_F(PuzzleFileTest, AFolderReadsAsEmptyAndCannotBeWritten) {
+  EXPECT_EQ(readBack(dir.dir()), std::make_pair(std::string(), std::string()));
+  StreamCapture err(std::cerr);
+  EXPECT_EQ(writePuzzleFile(dir.dir(), kPuzzle), -1);
+  EXPECT_EQ(err.text(), "savePuzzle: open failed!\n");
+}
+
+TEST_F(PuzzleFileTest, FilesThatCannotBeOpenedAreReported) {
+  std::vector<std::string> paths = {dir.path("missing"), dir.path("no/such/folder")};
+  // Permissions stop everyone but root.
+  if (geteuid() != 0) {
+    writeFile(dir.path("locked"), kPuzzle);
+    ASSERT_EQ(chmod(dir.path("locked").c_str(), 0), 0);
+    ASSERT_EQ(mkdir(dir.path("closed").c_str(), 0), 0);
+    paths.push_back(dir.path("locked"));
+    paths.push_back(dir.path("closed/inside"));
+  }
+  for (const std::string& path : paths) {
+    EXPECT_EQ(readBack(path, -1).second, "openPuzzle: open failed!\n");
+    if (path == dir.path("missing")) continue;
+    StreamCapture err(std::cerr);
+    EXPECT_EQ(writePuzzleFile(path, kPuzzle), -1) << path;
+    EXPECT_EQ(err.text(), "savePuzzle: open failed!\n") << path;
+  }
+}
+
+// A named pipe that no program writes to reads as empty, and one that no
+// program reads from cannot be written: neither may leave the window waiting.
+TEST_F(PuzzleFileTest, NamedPipesNeverWait) {
+  const std::string pipe = dir.path("pipe");
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+  EXPECT_EQ(readBack(pipe), std::make_pair(std::string(), std::string()));
+  {
+    StreamCapture err(std::cerr);
+    EXPECT_EQ(writePuzzleFile(pipe, kPuzzle), -1);
+    EXPECT_EQ(err.text(), "savePuzzle: open failed!\n");
+  }
+  // A pipe that holds a whole puzzle gives it.
+  const int writer = open(pipe.c_str(), O_RDWR);
+  ASSERT_GE(writer, 0);
+  ASSERT_EQ(write(writer, kPuzzle.data(), kPuzzle.size()), static_cast<ssize_t>(kPuzzle.size()));
+  EXPECT_EQ(readBack(pipe).first, kPuzzle);
+  close(writer);
+}
+
+TEST_F(PuzzleFileTest, WritesExactlyThePuzzleOverWhateverWasThere) {
+  writeFile(dir.path("old"), std::string(200, '7'));
+  for (const std::string& path : {dir.path("new"), dir.path("old")}) {
+    EXPECT_EQ(writePuzzleFile(path, kPuzzle), 0);
+    EXPECT_EQ(readFile(path), kPuzzle);
+  }
+}
+
+// Bytes that reach no disk make a failed save, not a saved puzzle.
+TEST_F(PuzzleFileTest, AFullDiskIsAFailure) {
+  StreamCapture err(std::cerr);
+  EXPECT_EQ(writePuzzleFile("/dev/full", kPuzzle), -1);
+  EXPECT_EQ(err.text(), "savePuzzle: write failed!\n");
+}
+
+// Paths are bytes: blanks, quotes, markup characters, a line break, a
+// leading '-' and bytes that are not UTF-8 all write and read as they are.
+TEST_F(PuzzleFileTest, NamesThatNeedEscapingWriteAndReadAsTheyAre) {
+  const std::string names[] = {
+      "with blank.sudoku", "quote's \"double\".sudoku", "a<b>&amp;c.sudoku", "line\nbreak.sudoku",
+      "-starts-with-dash.sudoku", "\xff\xfe latin1 \xe9.sudoku", "\xe4\xb8\x89 \xd9\xa3.sudoku", "*?[].sudoku"};
+  for (const std::string& name : names) {
+    EXPECT_EQ(writePuzzleFile(dir.path(name), kPuzzle), 0) << name;
+    EXPECT_EQ(readBack(dir.path(name)).first, kPuzzle) << name;
+  }
+}
+
+}  // namespace
