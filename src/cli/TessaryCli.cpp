@@ -1,6 +1,7 @@
 #include <cstring>
 #include <iostream>
 
+#include "Version.h"
 #include "cli/CliCommands.h"
 
 namespace {
@@ -8,6 +9,7 @@ namespace {
 const char kUsage[] =
     "Usage: tessary-cli solve [--moves] [FILE...]\n"
     "       tessary-cli generate [CODE | --difficulty X]\n"
+    "       tessary-cli --version\n"
     "\n"
     "solve     Reads puzzles, one 81-character line each ('0' or '.' for an\n"
     "          empty cell, after a seed code and a blank as generate prints\n"
@@ -33,6 +35,10 @@ const char kUsage[] =
 int main(int argc, char** argv) {
   if (argc >= 2 && std::strcmp(argv[1], "solve") == 0) return runSolve(argc - 2, argv + 2);
   if (argc >= 2 && std::strcmp(argv[1], "generate") == 0) return runGenerate(argc - 2, argv + 2);
+  if (argc >= 2 && std::strcmp(argv[1], "--version") == 0) {
+    std::cout << "tessary-cli " << kTessaryVersion << "\n";
+    return 0;
+  }
   const bool asked = argc >= 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0);
   (asked ? std::cout : std::cerr) << kUsage;
   return asked ? 0 : 2;

@@ -1,3 +1,4 @@
+#include "Version.h"
 #include "shell/App.h"
 
 void App::setTitle(const Glib::ustring& text) {
@@ -10,7 +11,7 @@ void App::setTitle(const Glib::ustring& text) {
 void App::showAbout() {
   // A fresh dialog for every click, gone again when the handler returns.
   Gtk::AboutDialog about;
-  about.set_version("0.93");
+  about.set_version(kTessaryVersion);
   about.set_name("Tessary");
   about.set_comments("A free Su Doku game");
   about.run();

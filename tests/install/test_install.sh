@@ -70,6 +70,14 @@ done
 
 # The installed programs run
 "$root/bin/tessary-cli" --help | grep -q "tessary-cli solve" || fail "installed tessary-cli --help"
+# One version everywhere: what --version prints heads the manual pages and
+# is the description's release.
+version=$("$root/bin/tessary-cli" --version | sed -n 's/^tessary-cli \([0-9][0-9.]*\)$/\1/p')
+[ -n "$version" ] || fail "installed tessary-cli --version"
+for page in tessary tessary-cli; do
+  head -1 "$share/man/man6/$page.6" | grep -qF "\"Tessary $version\"" || fail "$page.6 is not of version $version"
+done
+grep -qF "<release version=\"$version\"" "$metainfo" || fail "the metainfo has no release $version"
 "$source/tests/with-xvfb.sh" dbus-run-session -- /usr/bin/python3 \
   "$source/tests/e2e/test_startup.py" "$root/bin/tessary" 2>/dev/null || fail "installed tessary"
 
