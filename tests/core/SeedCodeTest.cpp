@@ -115,6 +115,11 @@ TEST(SeedCodeTest, PartsWithoutANumberCountAsZero) {
   EXPECT_EQ(readSeedCode("05-").seed, 0);
   EXPECT_EQ(readSeedCode("--5").difficulty, 0.0f);
   EXPECT_EQ(readSeedCode("--5").seed, 5);
+  // Digits of other scripts are no number.
+  EXPECT_EQ(readSeedCode("\xd9\xa0\xd9\xa5\xd9\xa1\xd9\xa2\xd9\xa3").seed, 0);
+  EXPECT_EQ(readSeedCode("\xd9\xa0\xd9\xa5\xd9\xa1\xd9\xa2\xd9\xa3").difficulty, 0.0f);
+  EXPECT_EQ(readSeedCode("07\xd9\xa3\xd9\xa3").difficulty, 0.7f);
+  EXPECT_EQ(readSeedCode("07\xd9\xa3\xd9\xa3").seed, 0);
 }
 
 TEST(SeedCodeTest, SkipsLeadingBlanksInEachPart) {

@@ -1,4 +1,3 @@
-#include <algorithm>
 #include <ctime>
 #include <optional>
 #include <string>
@@ -16,17 +15,6 @@ const int kGivens[11] = {63, 59, 55, 51, 45, 41, 37, 33, 27, 23, 19};
 
 class GenerateCommandTest : public gui::AppTest {
  protected:
-  // Every cell's whole look: text, editable, framed, coloured.
-  std::vector<std::string> looks() {
-    std::vector<std::string> all;
-    for (int c = 0; c < 81; ++c) {
-      Gtk::Entry& e = cell(c / 9, c % 9);
-      all.push_back(e.get_text() + (e.get_editable() ? "e" : "-") + (e.get_has_frame() ? "f" : "-") +
-                    (gui::isMarked(e) ? "r" : "-"));
-    }
-    return all;
-  }
-
   // Checks that every digit is a locked, frameless given, every other cell
   // open, and that the givens are symmetric about the centre; returns the
   // number of givens.
@@ -51,26 +39,6 @@ class GenerateCommandTest : public gui::AppTest {
     EXPECT_EQ(title.back(), ')') << title;
     if (title.size() < head.size() + 1) return std::string();
     return title.substr(head.size(), title.size() - head.size() - 1);
-  }
-
-  // The givens the core builds for a code, as the command line prints them.
-  static std::string puzzleOf(const std::string& code) {
-    const SeedCode read = readSeedCode(code);
-    Placement placements[81];
-    unsigned char shown[81];
-    preparePuzzle(read.seed, read.difficulty, placements, shown);
-    return givensString(placements, shown);
-  }
-
-  // Runs Load Seed, typing text into its entry and pressing OK.
-  void loadSeedTyping(const std::string& text) {
-    gui::answerNextDialog([text](Gtk::Dialog& dialog) {
-      Gtk::Entry* entry = gui::findChild<Gtk::Entry>(*dialog.get_vbox());
-      ASSERT_NE(entry, nullptr);
-      entry->set_text(text);
-      dialog.response(Gtk::RESPONSE_OK);
-    });
-    app.loadSeed();
   }
 };
 
@@ -102,7 +70,7 @@ TEST_F(GenerateCommandTest, GenerateTitlesTheWindowWithItsCodeAndLocksTheGivens)
     const int givens = lockedGivens();
     const bool centreHidden = cell(4, 4).get_text().empty();
     EXPECT_EQ(givens, kGivens[c.level] + (centreHidden ? 1 : 0));
-    EXPECT_EQ(gridText(), puzzleOf(code));
+    EXPECT_EQ(gridText(), gui::puzzleOf(code));
     EXPECT_FALSE(app.updating);
   }
 }
@@ -117,11 +85,11 @@ TEST_F(GenerateCommandTest, LoadSeedShowsTheTypedCodesPuzzleAndTitle) {
   // The title keeps the code as typed, blanks and all.
   loadSeedTyping(" 5123");
   EXPECT_EQ(window.get_title(), "Tessary ( 5123)");
-  EXPECT_EQ(gridText(), puzzleOf("05123"));
+  EXPECT_EQ(gridText(), gui::puzzleOf("05123"));
 
   // A code beyond the hard end gives the hard end.
   loadSeedTyping("99123");
-  EXPECT_EQ(gridText(), puzzleOf("10123"));
+  EXPECT_EQ(gridText(), gui::puzzleOf("10123"));
   EXPECT_EQ(window.get_title(), "Tessary (99123)");
 }
 
@@ -150,17 +118,10 @@ TEST_F(GenerateCommandTest, LoadSeedAsksWithItsOwnDialog) {
     EXPECT_EQ(dialog.get_transient_for(), nullptr);
 
     // Cancel to the left of OK, and neither is the default.
-    std::vector<Gtk::Widget*> buttons = dialog.get_action_area()->get_children();
-    ASSERT_EQ(buttons.size(), 2u);
-    std::sort(buttons.begin(), buttons.end(), [](Gtk::Widget* a, Gtk::Widget* b) {
-      return a->get_allocation().get_x() < b->get_allocation().get_x();
-    });
-    EXPECT_EQ(static_cast<Gtk::Button*>(buttons[0])->get_label(), "gtk-cancel");
-    EXPECT_EQ(dialog.get_response_for_widget(*buttons[0]), Gtk::RESPONSE_CANCEL);
-    EXPECT_EQ(static_cast<Gtk::Button*>(buttons[1])->get_label(), "gtk-ok");
-    EXPECT_EQ(dialog.get_response_for_widget(*buttons[1]), Gtk::RESPONSE_OK);
-    EXPECT_LT(buttons[0]->get_allocation().get_x(), buttons[1]->get_allocation().get_x());
-    for (Gtk::Widget* button : buttons) EXPECT_FALSE(button->has_default());
+    const gui::DialogLook look = gui::lookOf(dialog);
+    EXPECT_EQ(look.buttons, (std::vector<std::pair<std::string, int>>{{"gtk-cancel", Gtk::RESPONSE_CANCEL},
+                                                                       {"gtk-ok", Gtk::RESPONSE_OK}}));
+    EXPECT_EQ(look.defaultResponse, 0);
 
     Gtk::VBox* box = dialog.get_vbox();
     EXPECT_EQ(box->get_spacing(), 12);
@@ -204,7 +165,7 @@ TEST_F(GenerateCommandTest, CancelOrClosingChangesNothing) {
   while (!cell(open / 9, open % 9).get_text().empty()) ++open;
   type(open / 9, open % 9, "5");
   app.fileName = "/tmp/kept.sudoku";
-  const std::vector<std::string> before = looks();
+  const std::string before = look();
   const Glib::ustring title = window.get_title();
 
   for (int response : {int(Gtk::RESPONSE_CANCEL), int(Gtk::RESPONSE_DELETE_EVENT)}) {
@@ -214,7 +175,7 @@ TEST_F(GenerateCommandTest, CancelOrClosingChangesNothing) {
       dialog.response(response);
     });
     app.loadSeed();
-    EXPECT_EQ(looks(), before) << "response " << response;
+    EXPECT_EQ(look(), before) << "response " << response;
     EXPECT_EQ(window.get_title(), title);
     EXPECT_EQ(app.fileName, "/tmp/kept.sudoku");
     EXPECT_DOUBLE_EQ(app.difficulty->get_value(), 0.3);
@@ -238,7 +199,7 @@ TEST_F(GenerateCommandTest, AnEmptyCodeStillNamesAPuzzle) {
   // Nothing typed reads as the easy end with seed 0; the title shows what
   // was typed, which for nothing is the bare name.
   loadSeedTyping("");
-  EXPECT_EQ(gridText(), puzzleOf("000"));
+  EXPECT_EQ(gridText(), gui::puzzleOf("000"));
   const int givens = lockedGivens();
   EXPECT_TRUE(givens == 63 || givens == 64);
   EXPECT_EQ(window.get_title(), "Tessary");

@@ -1,6 +1,10 @@
 #include "GuiHelpers.h"
 
+#include <algorithm>
 #include <memory>
+
+#include "generator/GridGenerator.h"
+#include "generator/SeedCode.h"
 
 namespace gui {
 
@@ -15,11 +19,29 @@ std::string AppTest::gridText() {
 
 std::string AppTest::look() {
   std::string all;
-  for (Gtk::Entry* c : app.cells) {
-    all += c->get_text() + (c->get_editable() ? "e" : "-") + (c->get_has_frame() ? "f" : "-") +
-           (isMarked(*c) ? "r" : "-") + "|";
-  }
+  for (int c = 0; c < 81; ++c) all += lookOf(cell(c / 9, c % 9)) + "|";
   return all;
+}
+
+std::string AppTest::loadSeedTyping(const std::string& text) {
+  auto held = std::make_shared<std::string>();
+  answerNextDialog([text, held](Gtk::Dialog& dialog) {
+    Gtk::Entry* entry = findChild<Gtk::Entry>(*dialog.get_vbox());
+    ASSERT_NE(entry, nullptr);
+    entry->set_text(text);
+    *held = entry->get_text().raw();
+    dialog.response(Gtk::RESPONSE_OK);
+  });
+  app.loadSeed();
+  return *held;
+}
+
+std::string puzzleOf(const std::string& code) {
+  const SeedCode read = readSeedCode(code);
+  Placement placements[kCellCount];
+  unsigned char shown[kCellCount];
+  preparePuzzle(read.seed, read.difficulty, placements, shown);
+  return givensString(placements, shown);
 }
 
 void settle() {
@@ -36,35 +58,107 @@ bool isRed(Gtk::Entry& cell) {
   return colour.get_red() == 65535 && colour.get_green() == 0 && colour.get_blue() == 0;
 }
 
+std::string lookOf(Gtk::Entry& cell) {
+  return cell.get_text() + (cell.get_editable() ? "e" : "-") + (cell.get_has_frame() ? "f" : "-") +
+         (isMarked(cell) ? "r" : "-");
+}
+
+Gtk::Button* buttonLabelled(Gtk::Container& container, const Glib::ustring& label) {
+  for (Gtk::Button* button : findAll<Gtk::Button>(container)) {
+    if (button->get_label() == label) return button;
+  }
+  return nullptr;
+}
+
+std::vector<GtkWindow*> toplevels() {
+  std::vector<GtkWindow*> windows;
+  GList* tops = gtk_window_list_toplevels();
+  for (GList* l = tops; l; l = l->next) windows.push_back(GTK_WINDOW(l->data));
+  g_list_free(tops);
+  return windows;
+}
+
 Gtk::Dialog* modalDialog() {
   Gtk::Dialog* found = nullptr;
-  GList* tops = gtk_window_list_toplevels();
-  for (GList* l = tops; l; l = l->next) {
-    GtkWidget* w = GTK_WIDGET(l->data);
-    if (GTK_IS_DIALOG(w) && gtk_widget_get_visible(w) && gtk_window_get_modal(GTK_WINDOW(w))) {
+  for (GtkWindow* w : toplevels()) {
+    if (GTK_IS_DIALOG(w) && gtk_widget_get_visible(GTK_WIDGET(w)) && gtk_window_get_modal(w)) {
       found = Glib::wrap(GTK_DIALOG(w));
     }
   }
-  g_list_free(tops);
   return found;
 }
 
-void answerNextDialog(std::function<void(Gtk::Dialog&)> answer) {
+void when(std::function<bool()> ready, std::function<void()> then, const std::string& what) {
   auto tries = std::make_shared<int>(0);
   Glib::signal_timeout().connect(
       [=] {
-        if (Gtk::Dialog* dialog = modalDialog()) {
-          answer(*dialog);
+        if (ready()) {
+          then();
           return false;
         }
-        return ++*tries < 500;
+        if (++*tries < 500) return true;
+        ADD_FAILURE() << "never happened: " << what;
+        return false;
       },
       10);
 }
 
-Glib::ustring messageText(Gtk::Dialog& dialog) {
-  auto* message = dynamic_cast<Gtk::MessageDialog*>(&dialog);
-  return message ? message->property_text().get_value() : Glib::ustring();
+void pickAndAccept(const std::string& path) {
+  answerNext<Gtk::FileChooserDialog>([path](Gtk::FileChooserDialog& chooser) {
+    chooser.set_filename(path);
+    when([&chooser, path] { return chooser.get_filename() == path; },
+         [&chooser] { chooser.response(Gtk::RESPONSE_OK); }, "the chooser takes in " + path);
+  });
+}
+
+void typeAndAccept(const std::string& path) {
+  answerNext<Gtk::FileChooserDialog>([path](Gtk::FileChooserDialog& chooser) {
+    chooser.set_current_name(path);
+    chooser.response(Gtk::RESPONSE_OK);
+  });
+}
+
+void answerWhenPreset(const std::string& preset, int response) {
+  answerNext<Gtk::FileChooserDialog>([preset, response](Gtk::FileChooserDialog& chooser) {
+    when([&chooser, preset] { return chooser.get_filename() == preset; },
+         [&chooser, response] { chooser.response(response); }, "the chooser is preset with " + preset);
+  });
+}
+
+DialogLook lookOf(Gtk::Dialog& dialog) {
+  DialogLook look;
+  look.title = dialog.get_title();
+  look.modal = dialog.get_modal();
+  look.hasParent = dialog.get_transient_for() != nullptr;
+  std::vector<Gtk::Button*> buttons = findAll<Gtk::Button>(*dialog.get_action_area());
+  std::sort(buttons.begin(), buttons.end(), [](Gtk::Button* a, Gtk::Button* b) {
+    return a->get_allocation().get_x() < b->get_allocation().get_x();
+  });
+  for (Gtk::Button* button : buttons) {
+    const int response = dialog.get_response_for_widget(*button);
+    look.buttons.emplace_back(button->get_label(), response);
+    if (button->has_default()) look.defaultResponse = response;
+  }
+  return look;
+}
+
+std::shared_ptr<MessageLook> expectMessage() {
+  auto look = std::make_shared<MessageLook>();
+  answerNext<Gtk::MessageDialog>([look](Gtk::MessageDialog& message) {
+    look->seen = true;
+    look->dialog = lookOf(message);
+    look->markup = message.property_text().get_value();
+    look->markupOn = message.property_use_markup().get_value();
+    look->type = message.property_message_type().get_value();
+    for (GtkWindow* w : toplevels()) {
+      if (GTK_IS_FILE_CHOOSER_DIALOG(w) && gtk_widget_get_visible(GTK_WIDGET(w))) look->chooserStillShown = true;
+    }
+    for (Gtk::Label* label : findAll<Gtk::Label>(*message.get_vbox())) {
+      if (label->get_label() == look->markup) look->visibleText = label->get_text();
+    }
+    message.response(Gtk::RESPONSE_OK);
+  });
+  return look;
 }
 
 }  // namespace gui

@@ -4,8 +4,11 @@
 #include "../TempFiles.h"
 
 #include <functional>
+#include <memory>
 #include <sstream>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include <gtest/gtest.h>
 #include <gtkmm.h>
@@ -24,12 +27,18 @@ class AppTest : public ::testing::Test {
   void type(int row, int col, const Glib::ustring& text) { cell(row, col).set_text(text); }
   // The grid as a puzzle string: row-major, a cell's first byte, '0' for an empty cell.
   std::string gridText();
-  // Every cell's text, editability, frame and colour, to compare before and after.
+  // Every cell's look (see lookOf), row-major, to compare before and after.
   std::string look();
+  // Runs Load Seed, typing text into its entry and pressing OK; returns what
+  // the entry then held, which is what the title shows.
+  std::string loadSeedTyping(const std::string& text);
 
   App app;  // made before the window, so it outlives every widget
   Gtk::Window window;
 };
+
+// The givens the core builds for a seed code, as a puzzle string.
+std::string puzzleOf(const std::string& code);
 
 // Lets the toolkit handle everything that is pending (redraws, resizes).
 void settle();
@@ -38,25 +47,77 @@ void settle();
 bool isMarked(Gtk::Entry& cell);
 // True when that override is pure red.
 bool isRed(Gtk::Entry& cell);
+// A cell's look in one word: its text, then 'e' if editable, 'f' if framed,
+// 'r' if it carries a colour override ('-' for each that it lacks).
+std::string lookOf(Gtk::Entry& cell);
 
-// The modal dialog now shown, if any.
-Gtk::Dialog* modalDialog();
-// Runs answer on the next modal dialog to appear, from inside its run().
-void answerNextDialog(std::function<void(Gtk::Dialog&)> answer);
-// The primary text of a message dialog, markup included.
-Glib::ustring messageText(Gtk::Dialog& dialog);
-
-// The first widget of type T inside a container, searched depth first.
+// Every widget of type T inside a container, depth first.
 template <typename T>
-T* findChild(Gtk::Container& container) {
+std::vector<T*> findAll(Gtk::Container& container) {
+  std::vector<T*> found;
   for (Gtk::Widget* child : container.get_children()) {
-    if (T* found = dynamic_cast<T*>(child)) return found;
+    if (T* widget = dynamic_cast<T*>(child)) found.push_back(widget);
     if (auto* inner = dynamic_cast<Gtk::Container*>(child)) {
-      if (T* found = findChild<T>(*inner)) return found;
+      for (T* widget : findAll<T>(*inner)) found.push_back(widget);
     }
   }
-  return nullptr;
+  return found;
 }
+// The first of them, or null.
+template <typename T>
+T* findChild(Gtk::Container& container) {
+  const std::vector<T*> all = findAll<T>(container);
+  return all.empty() ? nullptr : all.front();
+}
+// The button whose label (or stock id) reads so, or null.
+Gtk::Button* buttonLabelled(Gtk::Container& container, const Glib::ustring& label);
+
+// The program's toplevel windows, dialogs included.
+std::vector<GtkWindow*> toplevels();
+// The modal dialog now shown, if any.
+Gtk::Dialog* modalDialog();
+
+// Polls every 10 ms until ready() holds, then runs then(); fails the test
+// when it has not happened after five seconds.
+void when(std::function<bool()> ready, std::function<void()> then, const std::string& what);
+// Runs answer on the next modal dialog of type T, from inside its run().
+template <typename T>
+void answerNext(std::function<void(T&)> answer) {
+  when([] { return dynamic_cast<T*>(modalDialog()) != nullptr; },
+       [answer] { answer(*dynamic_cast<T*>(modalDialog())); }, "a dialog was expected");
+}
+inline void answerNextDialog(std::function<void(Gtk::Dialog&)> answer) { answerNext<Gtk::Dialog>(answer); }
+
+// The next file chooser: path picked and accepted once the chooser has taken
+// it in (Open ignores OK while it has no file name).
+void pickAndAccept(const std::string& path);
+// The next file chooser: an absolute path typed as its name, and accepted.
+void typeAndAccept(const std::string& path);
+// The next file chooser: answered with response once it shows the preset file.
+void answerWhenPreset(const std::string& preset, int response);
+
+// What a dialog showed while it was open.
+struct DialogLook {
+  Glib::ustring title;
+  std::vector<std::pair<std::string, int>> buttons;  // stock id or label, response; left to right
+  int defaultResponse = 0;
+  bool modal = false;
+  bool hasParent = true;
+};
+DialogLook lookOf(Gtk::Dialog& dialog);
+
+// What a message box showed while it was open.
+struct MessageLook {
+  DialogLook dialog;
+  Glib::ustring markup;
+  Glib::ustring visibleText;  // the sentence as the user reads it
+  bool markupOn = false;
+  Gtk::MessageType type = Gtk::MESSAGE_INFO;
+  bool chooserStillShown = false;
+  bool seen = false;
+};
+// Records the next message box, then presses its OK button.
+std::shared_ptr<MessageLook> expectMessage();
 
 // Shared with the core tests.
 using ::StreamCapture;

@@ -4,12 +4,6 @@
 
 namespace {
 
-// A cell's look in one word: its text, then 'e' if editable, 'f' if framed,
-// 'r' if it carries a colour override ('-' for each that it lacks).
-std::string lookOf(Gtk::Entry& cell) {
-  return cell.get_text() + (cell.get_editable() ? "e" : "-") + (cell.get_has_frame() ? "f" : "-") +
-         (gui::isMarked(cell) ? "r" : "-");
-}
 const std::string kOpen = "ef-";
 
 class PuzzleDisplayTest : public gui::AppTest {
@@ -20,7 +14,7 @@ class PuzzleDisplayTest : public gui::AppTest {
   }
   // Sets placement i to digit value (0-8) in cell (row-major).
   void place(int i, int cell, int value) { placements[i] = Placement{value, 0, cell, cell / 9, cell % 9, 0}; }
-  std::string look(int cell) { return lookOf(this->cell(cell / 9, cell % 9)); }
+  std::string look(int cell) { return gui::lookOf(this->cell(cell / 9, cell % 9)); }
   void expectAllOpenBut(const std::map<int, std::string>& givens) {
     for (int c = 0; c < 81; ++c) {
       auto given = givens.find(c);

@@ -7,24 +7,9 @@ namespace {
 
 using gui::AppTest;
 
-// The button whose label reads so, anywhere in the window.
-Gtk::Button* buttonLabelled(Gtk::Container& container, const Glib::ustring& label) {
-  for (Gtk::Widget* child : container.get_children()) {
-    if (auto* button = dynamic_cast<Gtk::Button*>(child)) {
-      if (button->get_label() == label) return button;
-    }
-    if (auto* inner = dynamic_cast<Gtk::Container*>(child)) {
-      if (Gtk::Button* found = buttonLabelled(*inner, label)) return found;
-    }
-  }
-  return nullptr;
-}
-
 int aboutDialogsAlive() {
   int count = 0;
-  GList* tops = gtk_window_list_toplevels();
-  for (GList* l = tops; l; l = l->next) count += GTK_IS_ABOUT_DIALOG(l->data) ? 1 : 0;
-  g_list_free(tops);
+  for (GtkWindow* w : gui::toplevels()) count += GTK_IS_ABOUT_DIALOG(w) ? 1 : 0;
   return count;
 }
 
@@ -79,7 +64,7 @@ TEST_F(AppTest, AboutShowsNameVersionAndComment) {
 }
 
 TEST_F(AppTest, AboutButtonShowsAFreshDialogEachTime) {
-  Gtk::Button* about = buttonLabelled(window, "gtk-about");
+  Gtk::Button* about = gui::buttonLabelled(window, "gtk-about");
   ASSERT_NE(about, nullptr);
   for (int i = 0; i < 2; ++i) {
     int shown = 0;
@@ -117,13 +102,13 @@ TEST_F(AppTest, QuitEndsTheMainLoop) {
 }
 
 TEST_F(AppTest, QuitButtonEndsTheMainLoop) {
-  Gtk::Button* quit = buttonLabelled(window, "gtk-quit");
+  Gtk::Button* quit = gui::buttonLabelled(window, "gtk-quit");
   ASSERT_NE(quit, nullptr);
   EXPECT_TRUE(runMainLoop([&] { quit->clicked(); }));
 }
 
 TEST_F(AppTest, ClearButtonResetsTheTitle) {
-  Gtk::Button* clear = buttonLabelled(window, "_Clear");
+  Gtk::Button* clear = gui::buttonLabelled(window, "_Clear");
   ASSERT_NE(clear, nullptr);
   app.setTitle("0042");
   type(3, 3, "2");

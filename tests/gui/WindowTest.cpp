@@ -57,45 +57,17 @@ TEST_F(AppTest, BoxesAreDrawnApart) {
 }
 
 TEST_F(AppTest, ShowsTheCommandsAndTheSlider) {
-  std::multiset<std::string> labels;
-  std::vector<Gtk::Widget*> pending{&window};
-  Gtk::HScale* slider = nullptr;
-  std::multiset<std::string> texts;
-  while (!pending.empty()) {
-    Gtk::Widget* widget = pending.back();
-    pending.pop_back();
-    if (auto* button = dynamic_cast<Gtk::Button*>(widget)) labels.insert(button->get_label());
-    if (auto* scale = dynamic_cast<Gtk::HScale*>(widget)) slider = scale;
-    if (auto* label = dynamic_cast<Gtk::Label*>(widget)) texts.insert(label->get_label());
-    if (auto* container = dynamic_cast<Gtk::Container*>(widget)) {
-      for (Gtk::Widget* child : container->get_children()) pending.push_back(child);
-    }
-  }
+  std::multiset<std::string> labels, texts;
+  for (Gtk::Button* button : gui::findAll<Gtk::Button>(window)) labels.insert(button->get_label());
+  for (Gtk::Label* label : gui::findAll<Gtk::Label>(window)) texts.insert(label->get_label());
   EXPECT_EQ(labels, (std::multiset<std::string>{"_Generate", "_Load Seed", "_Solve", "_Clear", "gtk-open",
                                                  "gtk-save", "gtk-about", "gtk-quit"}));
+  Gtk::HScale* slider = gui::findChild<Gtk::HScale>(window);
   ASSERT_NE(slider, nullptr);
   EXPECT_FALSE(slider->get_draw_value());
   EXPECT_EQ(slider->get_adjustment(), app.difficulty);
   EXPECT_EQ(texts.count("<i>Easy</i>"), 1u);
   EXPECT_EQ(texts.count("<i>Hard</i>"), 1u);
-}
-
-TEST_F(AppTest, SliderStartsInTheMiddle) {
-  EXPECT_DOUBLE_EQ(app.difficulty->get_value(), 0.5);
-  EXPECT_DOUBLE_EQ(app.difficulty->get_lower(), 0.0);
-  EXPECT_DOUBLE_EQ(app.difficulty->get_upper(), 1.0);
-  EXPECT_DOUBLE_EQ(app.difficulty->get_step_increment(), 0.01);
-  EXPECT_DOUBLE_EQ(app.difficulty->get_page_increment(), 0.1);
-  EXPECT_DOUBLE_EQ(app.difficulty->get_page_size(), 0.0);
-}
-
-TEST_F(AppTest, MeasuresTheFontRatio) {
-  EXPECT_GT(app.fontRatio, 0.0f);
-  const float size = cell(0, 0).get_style()->get_font().get_size();
-  EXPECT_FLOAT_EQ(app.fontRatio, size / static_cast<float>(cell(0, 0).get_width()));
-  EXPECT_EQ(app.conflictColor.get_red(), 65535);
-  EXPECT_EQ(app.conflictColor.get_green(), 0);
-  EXPECT_EQ(app.conflictColor.get_blue(), 0);
 }
 
 // Waits until the window has taken a new size.
