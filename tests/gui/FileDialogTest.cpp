@@ -117,10 +117,7 @@ TEST_F(FileDialogTest, RefusedFileIsNamedAndBecomesThePreset) {
     EXPECT_EQ(message->markup,
               "<b><big>Opening failed!</big></b>\n\nThe file '" + c.name + "' could not be opened.");
     EXPECT_EQ(message->visibleText, "Opening failed!\n\nThe file '" + c.name + "' could not be opened.");
-    EXPECT_TRUE(message->markupOn);
-    EXPECT_TRUE(message->dialog.modal);
-    EXPECT_EQ(message->type, Gtk::MESSAGE_ERROR);
-    EXPECT_EQ(message->dialog.buttons, (std::vector<std::pair<std::string, int>>{{"gtk-ok", -5}}));
+    gui::expectFailureBox(*message);
     EXPECT_TRUE(message->chooserStillShown) << "the chooser stays up behind the message";
     EXPECT_EQ(app.getString(), kPuzzle) << "a refused file leaves the grid as it was";
     EXPECT_EQ(app.fileName, path);
@@ -210,10 +207,7 @@ TEST_F(FileDialogTest, UnwritablePathShowsSavingFailed) {
   EXPECT_EQ(message->markup, "<b><big>Saving failed!</big></b>\n\nThe file 'puzzle.sudoku' could not be saved.")
       << "the name is shown with the extension added";
   EXPECT_EQ(message->visibleText, "Saving failed!\n\nThe file 'puzzle.sudoku' could not be saved.");
-  EXPECT_TRUE(message->markupOn);
-  EXPECT_TRUE(message->dialog.modal);
-  EXPECT_EQ(message->type, Gtk::MESSAGE_ERROR);
-  EXPECT_EQ(message->dialog.buttons, (std::vector<std::pair<std::string, int>>{{"gtk-ok", -5}}));
+  gui::expectFailureBox(*message);
   EXPECT_EQ(app.fileName, dir.path("earlier.sudoku")) << "a failed save keeps the earlier preset";
 }
 

@@ -161,4 +161,12 @@ std::shared_ptr<MessageLook> expectMessage() {
   return look;
 }
 
+void expectFailureBox(const MessageLook& message) {
+  EXPECT_TRUE(message.seen);
+  EXPECT_TRUE(message.markupOn);
+  EXPECT_TRUE(message.dialog.modal);
+  EXPECT_EQ(message.type, Gtk::MESSAGE_ERROR);
+  EXPECT_EQ(message.dialog.buttons, (std::vector<std::pair<std::string, int>>{{"gtk-ok", Gtk::RESPONSE_OK}}));
+}
+
 }  // namespace gui

@@ -118,6 +118,9 @@ struct MessageLook {
 };
 // Records the next message box, then presses its OK button.
 std::shared_ptr<MessageLook> expectMessage();
+// Checks that a message box was shown as every failure is: modal, an error,
+// markup on, one OK button.
+void expectFailureBox(const MessageLook& message);
 
 // Shared with the core tests.
 using ::StreamCapture;
