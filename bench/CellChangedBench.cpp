@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Time of one keystroke's work on a full grid: the change handler re-filters
 // all 81 cells, re-reads the grid and re-colours every cell. It must stay far
 // below one frame (16 ms). Run on an X display (tests/with-xvfb.sh).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long the generator's core takes to make one puzzle (srand, fillGrid,
 // digHoles: all of Generate and Load Seed but drawing the grid), at every
 // slider level. The search backtracks a different amount for every seed, so

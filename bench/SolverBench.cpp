@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How fast Solve is on every puzzle set, next to Debian's qqwing solving the
 // same files in the same run.
 //

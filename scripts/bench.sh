@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # bench.sh BUILD: runs every benchmark and prints its figures.
 set -euo pipefail
 build=$1

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs, from Debian's archive, whichever of the named package groups'
 # packages are missing. Groups: build, test, bench, fuzz.
 set -euo pipefail

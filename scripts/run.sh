@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # run.sh PROGRAM [FILE]: starts Tessary, or says plainly why it cannot.
 program=$1; shift
 if [ -z "${DISPLAY:-}" ]; then

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """screenshot.py TESSARY OUT.png: the window in play, for the README.
 
 Run under an X server of its own, as `make screenshot` does. Loads a fixed

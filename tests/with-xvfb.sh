@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # with-xvfb.sh CMD...: runs CMD on a private X server of its own, so that
 # tests can run side by side. -noreset keeps the server up when its last
 # client leaves; depth 24 gives exact colours on screenshots.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "grid/GridReader.h"
 
 int readGridText(const char* grid, Placement* placements, unsigned char* used, unsigned char* shown,

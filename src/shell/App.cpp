@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/App.h"
 
 // The adjustment is made with the App and lives to the end of the process:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tessary-cli solve on the grid that the search takes longest to refute: its
 // whole output (hundreds of board dumps while backtracking, the failure
 // report and the result line) must be what the solver's model wrote,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tessary-cli solve, run as a user runs it: its output must be what the
 // library's Solve command writes, followed by the result lines.
 #include <sys/wait.h>

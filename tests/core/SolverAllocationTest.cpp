@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a search allocates: nothing beyond the move list it reserves at its
 // start. This program replaces the global operator new to count the calls,
 // so it is built on its own, apart from the other core tests.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The solver against its model (model/ModelSolver), the plain first version
 // it was made fast from. For every grid both must refuse the same givens,
 // give the same answer, make the same moves in the same order (tile, kind,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Built with NDEBUG, as a release build compiles the solver: the checks on
 // undoing moves must not take the undoing away with them.
 #include <iostream>

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Generate and Load Seed: a puzzle, its code in the title, and the code typed back in."""
 
 import re

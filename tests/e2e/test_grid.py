@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Playing on the grid: the entry filter, conflict colours, Clear, About and Quit."""
 
 from tessary_e2e import RED, Tessary, check, run, wait_until

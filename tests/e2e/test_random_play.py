@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Random play: random keys in random cells and random commands, for a while.
 
 Run as the other end-to-end scripts, with two optional settings:

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Saving a grid through the Save dialog and getting it back on the next start."""
 
 import os

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A whole game as a person plays it, through the keyboard and the mouse.
 
 Hard puzzle, a wrong digit and its red marks, Solve, Save, Clear, the

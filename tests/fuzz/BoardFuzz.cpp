@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any sequence of Set, Unset and Solveable on one candidate board, checked
 // after every step against a plain 81-cell grid: the board must keep its
 // invariants, refuse exactly what its contract refuses (out-of-range tiles

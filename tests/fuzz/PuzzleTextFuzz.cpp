@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a puzzle text, as Open and the command-line argument hand
 // them to the loader: the check must accept exactly the texts whose first 81
 // bytes are digits, name the first bad byte in a line that is safe for a

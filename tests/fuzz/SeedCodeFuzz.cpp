@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a code typed into Load Seed. The reader must agree with the
 // platform's sscanf("%d") on both parts, keep the difficulty in [0, 1], and
 // the puzzle the code names must be a complete valid grid thinned to a

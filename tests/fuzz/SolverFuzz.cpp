@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any grid without a repeated digit, handed to the solver as the Solve
 // command hands it. No assertion may fire; a solution must be a valid full
 // grid that keeps every given; "not solvable" must be confirmed by a plain

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds and runs the libFuzzer targets in a clang build directory of their own.
 #
 #   run-fuzzers.sh BUILD_DIR SECONDS [TARGET...]   configure if needed, build, run

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Files and seed codes that no one means to give the program, and that it
 // must take calmly in its window: refused files with names that need
 // escaping, and codes that are very long or not made of digits. The files

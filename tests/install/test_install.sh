@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # test_install.sh BUILD SOURCE: installs Tessary into a temporary DESTDIR,
 # checks every installed file with its validator, checks that a desktop
 # opens .sudoku files with Tessary, and starts the installed program.
@@ -75,7 +76,7 @@ done
 version=$("$root/bin/tessary-cli" --version | sed -n 's/^tessary-cli \([0-9][0-9.]*\)$/\1/p')
 [ -n "$version" ] || fail "installed tessary-cli --version"
 for page in tessary tessary-cli; do
-  head -1 "$share/man/man6/$page.6" | grep -qF "\"Tessary $version\"" || fail "$page.6 is not of version $version"
+  grep "^\.TH" "$share/man/man6/$page.6" | grep -qF "\"Tessary $version\"" || fail "$page.6 is not of version $version"
 done
 grep -qF "<release version=\"$version\"" "$metainfo" || fail "the metainfo has no release $version"
 "$source/tests/with-xvfb.sh" dbus-run-session -- /usr/bin/python3 \
