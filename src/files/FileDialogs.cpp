@@ -11,6 +11,17 @@ Gtk::FileFilter* namePattern(const Glib::ustring& name, const Glib::ustring& pat
   return filter;
 }
 
+// True when the filter lets the file at this path through, as the chooser
+// would judge it by its name.
+bool passes(Gtk::FileFilter& filter, const std::string& path) {
+  const std::string shown = Glib::filename_display_basename(path);
+  GtkFileFilterInfo info = {};
+  info.contains = GtkFileFilterFlags(GTK_FILE_FILTER_FILENAME | GTK_FILE_FILTER_DISPLAY_NAME);
+  info.filename = path.c_str();
+  info.display_name = shown.c_str();
+  return gtk_file_filter_filter(filter.gobj(), &info);
+}
+
 // The message box for a file that could not be opened or saved. The name is
 // escaped, so that a file called "a<b&c" is shown exactly so and cannot
 // break the markup of the message.
@@ -27,15 +38,30 @@ void App::openPuzzleDialog() {
   chooser.add_button(Gtk::Stock::CANCEL, Gtk::RESPONSE_CANCEL);
   chooser.add_button(Gtk::Stock::OPEN, Gtk::RESPONSE_OK);
   chooser.set_default_response(Gtk::RESPONSE_OK);
-  if (!fileName.empty()) chooser.set_filename(fileName);
   // The first filter added is the one in force when the chooser opens.
-  chooser.add_filter(*namePattern("Sudoku files (*.sudoku)", "*.sudoku"));
+  Gtk::FileFilter* sudokuFiles = namePattern("Sudoku files (*.sudoku)", "*.sudoku");
+  chooser.add_filter(*sudokuFiles);
   chooser.add_filter(*namePattern("All files", "*"));
+  if (!fileName.empty() && passes(*sudokuFiles, fileName)) {
+    chooser.set_filename(fileName);
+  } else if (!fileName.empty()) {
+    // Shown a file its filter hides, the chooser would drop the filter and
+    // list every file; it opens in the file's folder instead.
+    chooser.set_current_folder(Glib::path_get_dirname(fileName));
+  } else {
+    // Left to itself the chooser starts in "Recently Used", which has no
+    // folder: a path typed there (Ctrl+L) is then lost and the chooser
+    // answers Open with no file at all.
+    chooser.set_current_folder(Glib::get_current_dir());
+  }
 
   if (chooser.run() != Gtk::RESPONSE_OK) return;
-  if (openPuzzle(chooser.get_filename()) != 0) {
+  const std::string path = chooser.get_filename();
+  // A chooser that answers Open without a file has nothing to be opened.
+  if (path.empty()) return;
+  if (openPuzzle(path) != 0) {
     // The chooser stays on screen behind the message until both are done.
-    showFailure(FileCommand::Open, chooser.get_filename());
+    showFailure(FileCommand::Open, path);
   }
 }
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <memory>
@@ -58,7 +59,12 @@ TEST_F(FileDialogTest, OpenChooserOffersSudokuFilesFirst) {
     if (all.size() == 2) allFiles = passes(*all[1], "a.txt") && passes(*all[1], "noextension");
     chooser.response(Gtk::RESPONSE_CANCEL);
   });
+  // The chooser starts in the current folder: an empty one, so that no
+  // file there can be highlighted.
+  const std::string before = Glib::get_current_dir();
+  ASSERT_EQ(chdir(dir.dir().c_str()), 0);
   app.openPuzzleDialog();
+  ASSERT_EQ(chdir(before.c_str()), 0);
 
   EXPECT_EQ(look.title, "Open Puzzle");
   EXPECT_EQ(action, Gtk::FILE_CHOOSER_ACTION_OPEN);
@@ -79,6 +85,70 @@ TEST_F(FileDialogTest, OpensTheChosenFile) {
   EXPECT_EQ(app.getString(), kPuzzle);
   EXPECT_EQ(app.fileName, dir.path("chosen.sudoku"));
   EXPECT_EQ(err.text(), "");
+}
+
+// Presses keys as the player does, one every 20 ms, through the X server to
+// the window under the pointer: first Ctrl+L, then each character of text,
+// then Enter. Stops when the chooser is no longer the dialog in front.
+void pressKeys(Gtk::FileChooserDialog& chooser, const std::string& text) {
+  auto keys = std::make_shared<std::vector<std::pair<guint, GdkModifierType>>>();
+  keys->emplace_back(GDK_l, GDK_CONTROL_MASK);
+  for (char c : text) {
+    const bool upper = c >= 'A' && c <= 'Z';
+    keys->emplace_back(gdk_unicode_to_keyval(c), upper ? GDK_SHIFT_MASK : GdkModifierType(0));
+  }
+  keys->emplace_back(GDK_Return, GdkModifierType(0));
+  auto next = std::make_shared<std::size_t>(0);
+  Glib::signal_timeout().connect(
+      [=, &chooser] {
+        if (gui::modalDialog() != &chooser) return false;
+        // Keys sent before the chooser is on screen would be lost.
+        if (!gdk_window_is_viewable(GTK_WIDGET(chooser.gobj())->window)) return true;
+        gtk_test_widget_send_key(GTK_WIDGET(chooser.gobj()), (*keys)[*next].first, (*keys)[*next].second);
+        return ++*next < keys->size();
+      },
+      20);
+}
+
+TEST_F(FileDialogTest, OpensAPathTypedAtTheFirstOpen) {
+  const std::string path = dir.path("typed.sudoku");
+  gui::writeFile(path, kPuzzle);
+  // Nothing opened yet in this run: Ctrl+L, the path, Enter.
+  gui::answerNext<Gtk::FileChooserDialog>([path](Gtk::FileChooserDialog& chooser) { pressKeys(chooser, path); });
+  StreamCapture err(std::cerr);
+  app.openPuzzleDialog();
+  EXPECT_EQ(err.text(), "");
+  EXPECT_EQ(app.getString(), kPuzzle);
+  EXPECT_EQ(app.fileName, path);
+}
+
+TEST_F(FileDialogTest, SudokuFilesAreShownWhateverTheLastFile) {
+  // The chooser takes in its preset once it has read the folder, a few
+  // milliseconds after it shows: what it shows is looked at well after that.
+  for (const std::string name : {"kept.sudoku", "trip.le.dot"}) {
+    SCOPED_TRACE(name);
+    app.fileName = dir.path(name);
+    gui::writeFile(app.fileName, kPuzzle);
+    Glib::ustring inForce;
+    std::string folder, preset;
+    gui::answerNext<Gtk::FileChooserDialog>([&](Gtk::FileChooserDialog& chooser) {
+      auto ticks = std::make_shared<int>(0);
+      gui::when([ticks] { return ++*ticks == 30; },
+                [&] {
+                  inForce = chooser.get_filter() ? chooser.get_filter()->get_name() : "none";
+                  folder = chooser.get_current_folder();
+                  preset = chooser.get_filename();
+                  chooser.response(Gtk::RESPONSE_CANCEL);
+                },
+                "a while");
+    });
+    app.openPuzzleDialog();
+    EXPECT_EQ(inForce, "Sudoku files (*.sudoku)");
+    EXPECT_EQ(folder, dir.dir()) << "the chooser opens where the last file is";
+    if (name == "kept.sudoku") {
+      EXPECT_EQ(preset, app.fileName);
+    }
+  }
 }
 
 TEST_F(FileDialogTest, OpenIsPresetWithTheCurrentFile) {

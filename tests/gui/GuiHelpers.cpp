@@ -106,9 +106,15 @@ void when(std::function<bool()> ready, std::function<void()> then, const std::st
 
 void pickAndAccept(const std::string& path) {
   answerNext<Gtk::FileChooserDialog>([path](Gtk::FileChooserDialog& chooser) {
-    chooser.set_filename(path);
-    when([&chooser, path] { return chooser.get_filename() == path; },
-         [&chooser] { chooser.response(Gtk::RESPONSE_OK); }, "the chooser takes in " + path);
+    // Picked again until the chooser holds it: the folder it opened in may
+    // finish loading after the pick and take the selection away.
+    when(
+        [&chooser, path] {
+          if (chooser.get_filename() == path) return true;
+          chooser.set_filename(path);
+          return false;
+        },
+        [&chooser] { chooser.response(Gtk::RESPONSE_OK); }, "the chooser takes in " + path);
   });
 }
 
