@@ -46,7 +46,6 @@ std::string puzzleProblem(const std::string& line, std::size_t start) {
 // it writes to standard output, then the result line.
 void solveLine(const std::string& line, bool withMoves) {
   Placement placements[kCellCount];
-  for (Placement& p : placements) p = Placement{0, 0, -1, 0, 0, 0};
   unsigned char used[kUsedTablesSize] = {};
   unsigned char shown[kCellCount] = {};
   // The grid reader takes anything but '1'-'9' as an empty cell, '.' included.

@@ -13,19 +13,8 @@ int App::setFromString(const std::string& text) {
     std::cerr << problem;
     return -1;
   }
-  updating = true;
   // Loaded digits are not givens: every cell is unlocked and uncoloured.
-  for (Gtk::Entry* cell : cells) {
-    cell->set_editable(true);
-    cell->set_has_frame(true);
-    cell->unset_base(Gtk::STATE_NORMAL);
-  }
-  // Puzzle strings are row-major, like the cell numbers.
-  for (int i = 0; i < static_cast<int>(kPuzzleLength); ++i) {
-    const char c = text[i];
-    cellAt(i / 9, i % 9).set_text(c == '0' ? std::string() : std::string(1, c));
-  }
-  updating = false;
+  writeGrid(text.substr(0, kPuzzleLength), false);
   return 0;
 }
 

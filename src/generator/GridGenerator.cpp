@@ -98,7 +98,7 @@ int digHoles(unsigned char* shown, int target) {
 
 void preparePuzzle(int seed, float difficulty, Placement* placements, unsigned char* shown) {
   std::srand(static_cast<unsigned>(seed));
-  for (int i = 0; i < kCellCount; ++i) placements[i] = Placement{0, 0, -1, 0, 0, 0};
+  for (int i = 0; i < kCellCount; ++i) placements[i] = Placement{};
   unsigned char used[kUsedTablesSize] = {};
   for (int i = 0; i < kCellCount; ++i) shown[i] = 0;
   fillGrid(placements, 0, used, shown);

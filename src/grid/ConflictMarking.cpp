@@ -38,12 +38,8 @@ void App::cellChanged() {
   for (Gtk::Entry* cell : cells) {
     if (!holdsDigit(cell->get_text())) cell->set_text(Glib::ustring());
   }
-  // Throw-away tables: only the colouring of the grid is wanted here.
-  Placement placements[kCellCount];
-  for (Placement& p : placements) p.cell = -1;
-  unsigned char used[kUsedTablesSize] = {};
-  unsigned char shown[kCellCount];
-  readGrid(placements, used, shown);
+  // Only the colouring of the grid is wanted here.
+  readGrid(nullptr, nullptr, nullptr);
 }
 
 int App::readGrid(Placement* placements, unsigned char* used, unsigned char* shown) {

@@ -3,6 +3,9 @@
 
 int readGridText(const char* grid, Placement* placements, unsigned char* used, unsigned char* shown,
                  bool* conflicts) {
+  // The flags are needed to find repeats, wanted or not.
+  unsigned char ownUsed[kUsedTablesSize] = {};
+  if (!used) used = ownUsed;
   // holder[f] is the latest cell that set flag f of used. A flag that was
   // already set when the caller handed the table in has no holder (-1):
   // it still makes a conflict, but names no cell to mark.
@@ -19,7 +22,7 @@ int readGridText(const char* grid, Placement* placements, unsigned char* used, u
     const int col = cell % 9;
     const int box = boxOf(row, col);
     const int digit = c - '1';
-    placements[count] = Placement{digit, 0, cell, row, col, box};
+    if (placements) placements[count] = Placement{digit, 0, cell, row, col, box};
 
     // The column, the row and the box, in the order the flags are tested.
     const int flags[3] = {kColumnFlags + col * 9 + digit, row * 9 + digit, kBoxFlags + box * 9 + digit};
@@ -36,7 +39,7 @@ int readGridText(const char* grid, Placement* placements, unsigned char* used, u
       used[flag] = 1;
       holder[flag] = static_cast<signed char>(cell);
     }
-    shown[cell] = 1;
+    if (shown) shown[cell] = 1;
     ++count;
   }
 

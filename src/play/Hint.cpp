@@ -23,7 +23,6 @@ class MutedOutput {
 
 Hint findHint(const std::string& grid, int cell) {
   Placement placements[kCellCount];
-  for (Placement& p : placements) p = Placement{0, 0, -1, 0, 0, 0};
   unsigned char used[kUsedTablesSize] = {};
   unsigned char shown[kCellCount] = {};
   const int top = readGridText(grid.c_str(), placements, used, shown, nullptr);

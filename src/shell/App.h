@@ -28,7 +28,15 @@ class App {
   void showPuzzle(const Placement* placements, const unsigned char* shown);
   void clearPuzzle();
   void cellChanged();
+  // Any of the three may be null when the caller only wants the colouring.
   int readGrid(Placement* placements, unsigned char* used, unsigned char* shown);
+  // The program's own writing of the whole grid, with updating raised:
+  // digits is a puzzle string ('0' for an empty cell), whose digits become
+  // locked givens when lock is set. Every cell loses its conflict colour.
+  void writeGrid(const std::string& digits, bool lock);
+  // A given is read-only and frameless, an open cell editable and framed;
+  // either way the cell loses its conflict colour.
+  static void setLocked(Gtk::Entry& cell, bool locked);
 
   // Solve, Generate and Load Seed
   void solvePuzzle();
@@ -44,7 +52,7 @@ class App {
   void openPuzzleDialog();
   void savePuzzleDialog();
 
-  // The grid's entries, column-major: the entry of (row, col) is cells[col*9 + row].
+  // The grid's entries, column-major: see entryIndex.
   Gtk::Entry* cells[81];
   // The slider's value, 0 (Easy) to 1 (Hard); created here, never released.
   Gtk::Adjustment* difficulty;
@@ -60,6 +68,8 @@ class App {
   // The seed of this run's last Generate, so that the next one takes another.
   std::optional<int> lastSeed;
 
-  // Entry of the cell at (row, col).
-  Gtk::Entry& cellAt(int row, int col) { return *cells[col * 9 + row]; }
+  // Where the entry of the cell at (row, col) sits in cells: only these two
+  // know that the entries are kept column-major.
+  static int entryIndex(int row, int col) { return col * 9 + row; }
+  Gtk::Entry& cellAt(int row, int col) { return *cells[entryIndex(row, col)]; }
 };

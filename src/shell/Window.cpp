@@ -57,7 +57,7 @@ void App::buildWindow(Gtk::Window& mainWindow) {
       cell->modify_font(unchangedFont);
       // Tells a screen reader's user where the cell is.
       cell->get_accessible()->set_name(Glib::ustring::compose("Row %1, column %2", row + 1, col + 1));
-      cells[col * 9 + row] = cell;
+      cells[entryIndex(row, col)] = cell;
       attach(*grid, *cell, col, col + 1, row, row + 1);
     }
   }

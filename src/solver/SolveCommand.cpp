@@ -13,7 +13,6 @@ const char kSolveFailed[] =
 
 void App::solvePuzzle() {
   Placement placements[kCellCount];
-  for (Placement& placement : placements) placement = Placement{0, 0, -1, 0, 0, 0};
   unsigned char shown[kCellCount] = {};
   unsigned char used[kUsedTablesSize] = {};
 
