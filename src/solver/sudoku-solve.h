@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <vector>
+
+#include "solver/BoardGeometry.h"
+#include "solver/CandidateIndex.h"
+#include "solver/PackedOptions.h"
 
 // The solver's candidate board and its search. Tiles are 0-80, row-major
 // (tile = row*9 + col); digits are 0-8 and shown as '1'-'9'. Nothing here
@@ -62,14 +65,6 @@ struct Tile {
   DigitSet options;    // what the tile may still take; empty once filled
 };
 
-struct Position {
-  uint32_t row;
-  uint32_t col;
-  uint32_t box;
-
-  uint32_t TileIndex() const { return row * 9 + col; }
-};
-
 // Row, column and box of a tile 0-80.
 Position TilePosition(uint32_t tile);
 
@@ -95,25 +90,6 @@ struct Move {
 // the end, backtracking removes from the end.
 using MoveList = std::vector<Move>;
 
-// The nine tiles of one row, column or box, in the order the hidden-singles
-// rule walks them.
-using GroupTiles = std::array<uint32_t, 9>;
-
-// A set of tiles, one bit per tile: tiles 0-63 in low, 64-80 in high. The
-// board keeps part of its bookkeeping in these. Two words rather than one
-// 128-bit integer, which not every target has.
-struct TileSet {
-  uint64_t low = 0;
-  uint64_t high = 0;
-
-  constexpr bool Empty() const { return (low | high) == 0; }
-  friend constexpr TileSet operator&(TileSet a, TileSet b) { return TileSet{a.low & b.low, a.high & b.high}; }
-  friend constexpr TileSet operator|(TileSet a, TileSet b) { return TileSet{a.low | b.low, a.high | b.high}; }
-  friend constexpr TileSet operator~(TileSet a) { return TileSet{~a.low, ~a.high}; }
-  constexpr TileSet& operator&=(TileSet b) { return *this = *this & b; }
-  constexpr TileSet& operator|=(TileSet b) { return *this = *this | b; }
-};
-
 // The candidate board. Invariants after construction and after every Set
 // and Unset:
 //  - a filled tile has no options;
@@ -122,16 +98,14 @@ struct TileSet {
 //  - a group's digits are those none of its tiles holds, so no digit stands
 //    twice in a row, column or box;
 //  - filled counts the tiles whose value is not -1.
-// Beside the tiles and groups the board keeps, for each digit, the tiles
-// that offer it and the groups left without a place for it, so that the
-// search asks Solveable at no cost, and the tiles with one option, so that
-// the singles sweep need not look at the others. Set and Unset keep all of
-// it up to date; the public fields are for reading.
+// Beside the tiles and groups the board keeps an index of its candidates
+// (CandidateIndex.h), so that the search asks Solveable at no cost and the
+// singles sweep looks only at tiles with one option, and a packed copy of
+// the options (PackedOptions.h) for the hidden-singles rule. Set and Unset
+// keep both up to date; the public fields are for reading.
 // A plain value: it owns no heap storage and is never copied by the search.
 class Board {
  public:
-  Board();
-
   // Places value (0-8) on tile (0-80) and removes it from the options of
   // the 20 peers. True when the tile now holds value (also when it already
   // did); false, with nothing changed, when the tile holds another digit,
@@ -146,7 +120,7 @@ class Board {
   // False when the board is certainly contradictory: an empty tile has no
   // option, or a digit missing from some group is an option of none of the
   // group's tiles. A full board passes.
-  bool Solveable() const { return emptyWithoutOptions_ == 0 && uncoveredDigits_ == 0; }
+  bool Solveable() const { return index_.Consistent(); }
 
   // Naked singles: sweeps the tiles circularly from tile 0, placing each
   // tile's only option, until one lap places nothing, the board is full or
@@ -178,44 +152,17 @@ class Board {
   int32_t filled = 0;
 
  private:
-  // An empty tile's option count enters or leaves the tally: the tiles
-  // without options, and those with one.
-  void Tally(uint32_t tile, int32_t count);
-  void Untally(uint32_t tile, int32_t count);
-  // An empty tile's option count fell by one to count, or rose to it.
-  void CountFell(uint32_t tile, int32_t count);
-  void CountRose(uint32_t tile, int32_t count);
-  // Copies a tile's digits into packed_.
-  void Pack(uint32_t tile);
-  // The rows (kind 0), columns (1) or boxes (2), as bits 0-8, in which some
-  // digit is offered by exactly one tile: only there has FillOptions
-  // anything to place.
-  uint32_t GroupsWithOnePlace(uint32_t kind) const;
-  // Works out afresh which of the groups missing digit d have no tile
-  // offering it.
-  void CheckCoverage(int d);
-  // Records the groups that miss digit d and have no tile offering it.
-  void SetUncovered(int d, uint32_t uncovered);
+  enum class Step { Check, Deduce, Guess, Backtrack, Retry, Solved };
+  // Runs the deduction rules until they stall, the board is full or it is
+  // no longer Solveable; says which step comes next.
+  Step Deduce(MoveList& moves);
+  // Places the lowest option of the tile to guess on; says which step
+  // comes next.
+  Step PlaceGuess(MoveList& moves);
+  // The lowest tile with two options, else the highest tile with the
+  // fewest.
+  uint32_t TileToGuess() const;
 
-  // For each digit, the empty tiles that offer it.
-  TileSet offering_[9];
-  // The filled tiles.
-  TileSet filledTiles_;
-  // The empty tiles with exactly one option.
-  TileSet singles_;
-  // For each digit, the groups still missing it: bits 0-8 the rows, 9-17
-  // the columns, 18-26 the boxes.
-  uint32_t missing_[9];
-  // For each digit, the groups missing it where no empty tile offers it.
-  uint32_t uncovered_[9] = {};
-  // Bit d set while uncovered_[d] is not empty.
-  uint32_t uncoveredDigits_ = 0;
-  // Empty tiles whose options ran out.
-  int32_t emptyWithoutOptions_ = 0;
-  // Every tile's digits once more, as 16-bit lanes of 64-bit words, three
-  // tiles of a row to a word (tile t in word t / 3, lane t % 3): a row is
-  // three words, a box the same word of three rows, a column one lane of
-  // nine words. The hidden-singles rule counts a group's digits a word at a
-  // time.
-  uint64_t packed_[27];
+  CandidateIndex index_;
+  PackedOptions packed_;
 };
