@@ -1,5 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/FileCommands.h"
+#include "shell/Translation.h"
+
+namespace {
+
+// A translated sentence with the file's name in place of its %s.
+std::string withName(const char* sentence, const std::string& name) {
+  std::string text(sentence);
+  const std::string::size_type at = text.find("%s");
+  return at == std::string::npos ? text : text.replace(at, 2, name);
+}
+
+}  // namespace
 
 std::string withPuzzleExtension(const std::string& path) {
   // Only a path without any dot gets the extension, so a name the user gave
@@ -10,6 +22,7 @@ std::string withPuzzleExtension(const std::string& path) {
 
 std::string fileFailureMarkup(FileCommand command, const std::string& shownName) {
   const bool opening = command == FileCommand::Open;
-  return std::string("<b><big>") + (opening ? "Opening failed!" : "Saving failed!") + "</big></b>\n\n" +
-         "The file '" + shownName + (opening ? "' could not be opened." : "' could not be saved.");
+  const char* heading = opening ? _("Opening failed!") : _("Saving failed!");
+  const char* sentence = opening ? _("The file '%s' could not be opened.") : _("The file '%s' could not be saved.");
+  return std::string("<b><big>") + heading + "</big></b>\n\n" + withName(sentence, shownName);
 }

@@ -17,6 +17,7 @@ std::string withPuzzleExtension(const std::string& path);
 enum class FileCommand { Open, Save };
 
 // The markup of the message box shown when Open or Save fails: a bold,
-// larger headline, an empty line and a sentence naming the file. shownName
-// goes in as it is, so it must already be escaped for markup.
+// larger headline, an empty line and a sentence naming the file, in the
+// player's language. shownName goes in as it is, so it must already be
+// escaped for markup.
 std::string fileFailureMarkup(FileCommand command, const std::string& shownName);

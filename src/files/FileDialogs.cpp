@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/FileCommands.h"
 #include "shell/App.h"
+#include "shell/Translation.h"
 
 namespace {
 
@@ -34,14 +35,14 @@ void showFailure(FileCommand command, const std::string& path) {
 }  // namespace
 
 void App::openPuzzleDialog() {
-  Gtk::FileChooserDialog chooser("Open Puzzle", Gtk::FILE_CHOOSER_ACTION_OPEN);
+  Gtk::FileChooserDialog chooser(_("Open Puzzle"), Gtk::FILE_CHOOSER_ACTION_OPEN);
   chooser.add_button(Gtk::Stock::CANCEL, Gtk::RESPONSE_CANCEL);
   chooser.add_button(Gtk::Stock::OPEN, Gtk::RESPONSE_OK);
   chooser.set_default_response(Gtk::RESPONSE_OK);
   // The first filter added is the one in force when the chooser opens.
-  Gtk::FileFilter* sudokuFiles = namePattern("Sudoku files (*.sudoku)", "*.sudoku");
+  Gtk::FileFilter* sudokuFiles = namePattern(_("Sudoku files (*.sudoku)"), "*.sudoku");
   chooser.add_filter(*sudokuFiles);
-  chooser.add_filter(*namePattern("All files", "*"));
+  chooser.add_filter(*namePattern(_("All files"), "*"));
   if (!fileName.empty() && passes(*sudokuFiles, fileName)) {
     chooser.set_filename(fileName);
   } else if (!fileName.empty()) {
@@ -66,7 +67,7 @@ void App::openPuzzleDialog() {
 }
 
 void App::savePuzzleDialog() {
-  Gtk::FileChooserDialog chooser("Save Puzzle", Gtk::FILE_CHOOSER_ACTION_SAVE);
+  Gtk::FileChooserDialog chooser(_("Save Puzzle"), Gtk::FILE_CHOOSER_ACTION_SAVE);
   chooser.add_button(Gtk::Stock::CANCEL, Gtk::RESPONSE_CANCEL);
   chooser.add_button(Gtk::Stock::SAVE, Gtk::RESPONSE_OK);
   chooser.set_default_response(Gtk::RESPONSE_OK);

@@ -4,6 +4,7 @@
 #include "generator/GridGenerator.h"
 #include "generator/SeedCode.h"
 #include "shell/App.h"
+#include "shell/Translation.h"
 
 void App::generateFromSeed(int seed, float puzzleDifficulty) {
   Placement placements[kCellCount];
@@ -27,13 +28,13 @@ void App::generatePuzzle() {
 // Load Seed: asks for a seed code and builds its puzzle. The slider stays
 // where the player left it and the file name is kept.
 void App::loadSeed() {
-  Gtk::Dialog dialog("Enter puzzle number", true, false);
+  Gtk::Dialog dialog(_("Enter puzzle number"), true, false);
   dialog.add_button(Gtk::Stock::CANCEL, Gtk::RESPONSE_CANCEL);
   dialog.add_button(Gtk::Stock::OK, Gtk::RESPONSE_OK);
 
   Gtk::VBox* box = dialog.get_vbox();
   box->set_spacing(12);
-  Gtk::Label* label = Gtk::manage(new Gtk::Label("<b><big>Enter puzzle number:</big></b>"));
+  Gtk::Label* label = Gtk::manage(new Gtk::Label(Glib::ustring("<b><big>") + _("Enter puzzle number:") + "</big></b>"));
   label->set_use_markup(true);
   box->pack_start(*label, false, false, 0);
   Gtk::Entry* entry = Gtk::manage(new Gtk::Entry());

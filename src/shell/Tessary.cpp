@@ -4,10 +4,12 @@
 #include <gtkmm/main.h>
 
 #include "shell/App.h"
+#include "shell/Translation.h"
 
 int main(int argc, char* argv[]) {
   // The toolkit strips its own options, so argv[1] is then the puzzle file.
   Gtk::Main toolkit(argc, argv, true);
+  bindTranslations(TESSARY_LOCALEDIR);
   App app;
   Gtk::Window window(Gtk::WINDOW_TOPLEVEL);
   app.buildWindow(window);

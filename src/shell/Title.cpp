@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Version.h"
 #include "shell/App.h"
+#include "shell/Translation.h"
 
 void App::setTitle(const Glib::ustring& text) {
   // Composed in UTF-8 throughout: a stream would convert the text to the
@@ -14,7 +15,7 @@ void App::showAbout() {
   Gtk::AboutDialog about;
   about.set_version(kTessaryVersion);
   about.set_name("Tessary");
-  about.set_comments("A free Su Doku game");
+  about.set_comments(_("A free Su Doku game"));
   about.run();
 }
 

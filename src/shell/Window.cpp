@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/App.h"
+#include "shell/Translation.h"
 
 namespace {
 
@@ -19,9 +20,9 @@ Gtk::Button* commandButton(const Glib::ustring& label, const Gtk::StockID& icon)
   return button;
 }
 
-Gtk::Label* italicLabel(const Glib::ustring& markup) {
+Gtk::Label* italicLabel(const char* text) {
   Gtk::Label* label = Gtk::manage(new Gtk::Label());
-  label->set_label(markup);
+  label->set_label(Glib::ustring("<i>") + text + "</i>");
   label->set_use_markup(true);
   return label;
 }
@@ -35,8 +36,10 @@ Gtk::VBox* difficultyBox(Gtk::Adjustment& difficulty) {
   box->pack_start(*slider, Gtk::PACK_EXPAND_WIDGET, 0);
   Gtk::HBox* labels = Gtk::manage(new Gtk::HBox(false, 0));
   box->pack_start(*labels, Gtk::PACK_EXPAND_WIDGET, 0);
-  labels->pack_start(*italicLabel("<i>Easy</i>"), false, false, 0);
-  labels->pack_end(*italicLabel("<i>Hard</i>"), false, false, 0);
+  // Translators: under the difficulty slider's left end, for the easiest puzzles.
+  labels->pack_start(*italicLabel(_("Easy")), false, false, 0);
+  // Translators: under its right end, for the hardest.
+  labels->pack_end(*italicLabel(_("Hard")), false, false, 0);
   return box;
 }
 
@@ -56,7 +59,8 @@ void App::buildWindow(Gtk::Window& mainWindow) {
       cell->set_max_length(1);
       cell->modify_font(unchangedFont);
       // Tells a screen reader's user where the cell is.
-      cell->get_accessible()->set_name(Glib::ustring::compose("Row %1, column %2", row + 1, col + 1));
+      // Translators: %1 is the cell's row, %2 its column, each from 1 to 9.
+      cell->get_accessible()->set_name(Glib::ustring::compose(_("Row %1, column %2"), row + 1, col + 1));
       cells[entryIndex(row, col)] = cell;
       attach(*grid, *cell, col, col + 1, row, row + 1);
     }
@@ -67,13 +71,13 @@ void App::buildWindow(Gtk::Window& mainWindow) {
   grid->set_row_spacing(2, 8);
   grid->set_row_spacing(5, 8);
 
-  Gtk::Button* generate = commandButton("_Generate", Gtk::Stock::EXECUTE);
+  Gtk::Button* generate = commandButton(_("_Generate"), Gtk::Stock::EXECUTE);
   generate->signal_clicked().connect(sigc::mem_fun(*this, &App::generatePuzzle));
-  Gtk::Button* seed = commandButton("_Load Seed", Gtk::Stock::OPEN);
+  Gtk::Button* seed = commandButton(_("_Load Seed"), Gtk::Stock::OPEN);
   seed->signal_clicked().connect(sigc::mem_fun(*this, &App::loadSeed));
-  Gtk::Button* solve = commandButton("_Solve", Gtk::Stock::APPLY);
+  Gtk::Button* solve = commandButton(_("_Solve"), Gtk::Stock::APPLY);
   solve->signal_clicked().connect(sigc::mem_fun(*this, &App::solvePuzzle));
-  Gtk::Button* clear = commandButton("_Clear", Gtk::Stock::CLEAR);
+  Gtk::Button* clear = commandButton(_("_Clear"), Gtk::Stock::CLEAR);
   clear->signal_clicked().connect(sigc::mem_fun(*this, &App::clearPuzzle));
 
   Gtk::Button* open = Gtk::manage(new Gtk::Button(Gtk::Stock::OPEN));

@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/App.h"
+#include "shell/Translation.h"
 #include "solver/SolveGivens.h"
 
 namespace {
 
-const char kSolveFailed[] =
-    "<b><big>Solving failed!</big></b>\n\nThe problem could not be solved.  This is probably because it is "
-    "insolvable.  If you are absolutely certain that the initial grid is valid, please send it to the Tessary "
-    "developers.";
+Glib::ustring solveFailedMarkup() {
+  return Glib::ustring("<b><big>") + _("Solving failed!") + "</big></b>\n\n" +
+         _("The problem could not be solved.  This is probably because it is insolvable.  If you are absolutely "
+           "certain that the initial grid is valid, please send it to the Tessary developers.");
+}
 
 }  // namespace
 
@@ -27,6 +29,6 @@ void App::solvePuzzle() {
     return;
   }
   // The grid stays as the player left it.
-  Gtk::MessageDialog dialog(kSolveFailed, true, Gtk::MESSAGE_ERROR, Gtk::BUTTONS_OK, true);
+  Gtk::MessageDialog dialog(solveFailedMarkup(), true, Gtk::MESSAGE_ERROR, Gtk::BUTTONS_OK, true);
   dialog.run();
 }
