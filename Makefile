@@ -15,7 +15,7 @@ deps:
 	@scripts/install-deps.sh build test
 
 build: deps
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE= >/dev/null
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE= -DCMAKE_INSTALL_PREFIX=$(PREFIX) >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS)
 
 run: build

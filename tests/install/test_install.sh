@@ -18,7 +18,8 @@ metainfo=$share/metainfo/io.github.tessary.Tessary.metainfo.xml
 for file in bin/tessary bin/tessary-cli share/applications/tessary.desktop share/mime/packages/tessary.xml \
     share/metainfo/io.github.tessary.Tessary.metainfo.xml share/icons/hicolor/scalable/apps/tessary.svg \
     share/icons/hicolor/48x48/apps/tessary.png share/icons/hicolor/128x128/apps/tessary.png \
-    share/man/man6/tessary.6 share/man/man6/tessary-cli.6; do
+    share/man/man6/tessary.6 share/man/man6/tessary-cli.6 share/locale/de/LC_MESSAGES/tessary.mo \
+    share/locale/fr/LC_MESSAGES/tessary.mo; do
   [ -f "$root/$file" ] || fail "$file is not installed"
 done
 [ -x "$root/bin/tessary" ] && [ -x "$root/bin/tessary-cli" ] || fail "the programs are not executable"
