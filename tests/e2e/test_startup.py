@@ -2,6 +2,8 @@
 """Starting and ending Tessary, with and without a puzzle file."""
 
 import os
+import re
+import subprocess
 import tempfile
 
 from tessary_e2e import Tessary, check, run, wait_until
@@ -71,7 +73,19 @@ def a_refused_file_leaves_an_empty_grid(binary):
         check(t.wait_exit() == 0, "exit status not 0")
 
 
-run(starts_with_an_empty_editable_grid_and_quits_with_status_0,
+def help_and_version_are_answered_without_a_window(binary):
+    # No display at all: the answer must not wait for the toolkit.
+    env = {k: v for k, v in os.environ.items() if k != "DISPLAY"}
+    for option, expected in (("--help", r"Usage: tessary \[PUZZLE-FILE\]\n(.*\n)+"),
+                             ("--version", r"tessary \d+\.\d+(\.\d+)?\n")):
+        done = subprocess.run([binary, option], env=env, capture_output=True, text=True, timeout=10)
+        check(done.returncode == 0, "%s: exit status %d, %r" % (option, done.returncode, done.stderr))
+        check(re.fullmatch(expected, done.stdout), "%s printed %r" % (option, done.stdout))
+        check(done.stderr == "", "%s: unexpected message %r" % (option, done.stderr))
+
+
+run(help_and_version_are_answered_without_a_window,
+    starts_with_an_empty_editable_grid_and_quits_with_status_0,
     closing_the_window_ends_with_status_0,
     opens_the_file_named_first_and_ignores_the_rest,
     a_missing_file_is_reported_and_the_program_goes_on,
