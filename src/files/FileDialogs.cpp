@@ -23,12 +23,15 @@ bool passes(Gtk::FileFilter& filter, const std::string& path) {
   return gtk_file_filter_filter(filter.gobj(), &info);
 }
 
-// The message box for a file that could not be opened or saved. The name is
+// The message for a file that could not be opened or saved. The name is
 // escaped, so that a file called "a<b&c" is shown exactly so and cannot
 // break the markup of the message.
+Glib::ustring failureMarkup(FileCommand command, const std::string& path) {
+  return fileFailureMarkup(command, Glib::Markup::escape_text(Glib::filename_display_basename(path)));
+}
+
 void showFailure(FileCommand command, const std::string& path) {
-  const Glib::ustring shown = Glib::Markup::escape_text(Glib::filename_display_basename(path));
-  Gtk::MessageDialog message(fileFailureMarkup(command, shown), true, Gtk::MESSAGE_ERROR, Gtk::BUTTONS_OK, true);
+  Gtk::MessageDialog message(failureMarkup(command, path), true, Gtk::MESSAGE_ERROR, Gtk::BUTTONS_OK, true);
   message.run();
 }
 
@@ -77,4 +80,16 @@ void App::savePuzzleDialog() {
   if (chooser.run() != Gtk::RESPONSE_OK) return;
   const std::string path = withPuzzleExtension(chooser.get_filename());
   if (savePuzzle(path) != 0) showFailure(FileCommand::Save, path);
+}
+
+void App::openPuzzleAtStart(const std::string& path) {
+  if (openPuzzle(path) == 0) return;
+  // The file may come from a file manager, with no terminal to read the
+  // diagnostic in: the player is told on screen too, by a message that
+  // leaves the window usable behind it.
+  startupMessage = std::make_unique<Gtk::MessageDialog>(failureMarkup(FileCommand::Open, path), true,
+                                                        Gtk::MESSAGE_ERROR, Gtk::BUTTONS_OK, false);
+  startupMessage->set_transient_for(*window);
+  startupMessage->signal_response().connect([this](int) { startupMessage->hide(); });
+  startupMessage->show();
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -51,6 +52,8 @@ class App {
   int savePuzzle(const std::string& path);
   void openPuzzleDialog();
   void savePuzzleDialog();
+  // The file named on the command line; a failure is also shown on screen.
+  void openPuzzleAtStart(const std::string& path);
 
   // The grid's entries, column-major: see entryIndex.
   Gtk::Entry* cells[81];
@@ -67,6 +70,9 @@ class App {
   std::string fileName;
   // The seed of this run's last Generate, so that the next one takes another.
   std::optional<int> lastSeed;
+  // The message about a file named on the command line that could not be
+  // opened: not modal, so it lives beyond the call that shows it.
+  std::unique_ptr<Gtk::MessageDialog> startupMessage;
 
   // Where the entry of the cell at (row, col) sits in cells: only these two
   // know that the entries are kept column-major.

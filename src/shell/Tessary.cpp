@@ -36,10 +36,7 @@ int main(int argc, char* argv[]) {
   App app;
   Gtk::Window window(Gtk::WINDOW_TOPLEVEL);
   app.buildWindow(window);
-  if (argc >= 2) {
-    // A file that cannot be loaded leaves its message on standard error and an empty grid.
-    app.openPuzzle(std::string(argv[1]));
-  }
+  if (argc >= 2) app.openPuzzleAtStart(std::string(argv[1]));
   Gtk::Main::run(window);
   return 0;
 }

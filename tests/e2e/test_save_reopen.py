@@ -56,6 +56,12 @@ def refuse_and_name(binary, folder):
     # Refused at start, the file still becomes the one the Open dialog offers.
     with Tessary(binary, path) as t:
         wait_until(lambda: "too short, at 3characters." in t.stderr(), 5, "the start-up message")
+        # The refusal is shown on screen too; the player closes that message.
+        first = t.alert()
+        check(any("The file '%s' could not be opened." % name in label for label in t.labels(first)),
+              "labels: %s" % t.labels(first))
+        wait_until(lambda: t._find_role(first, "push button", "OK"), 5, "the OK button").queryAction().doAction(0)
+        t.no_dialog_left()
         t.type_into(40, "7")
         wait_until(lambda: t.text(40) == "7", 5, "the digit 7")
         t.click("Open")

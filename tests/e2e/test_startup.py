@@ -6,6 +6,8 @@ import re
 import subprocess
 import tempfile
 
+import pyatspi
+
 from tessary_e2e import Tessary, check, run, wait_until
 
 PUZZLE = "530070000600195000098000060800060003400803001700020006060000280000419005000080079"
@@ -44,6 +46,14 @@ def a_missing_file_is_reported_and_the_program_goes_on(binary):
         wait_until(lambda: t.stderr() == "openPuzzle: open failed!\n", 5, "the message")
         check(t.running(), "the program ended")
         check(t.grid() == "0" * 81, "grid not empty")
+        # Said on screen too, by a message that leaves the window usable.
+        alert = t.alert()
+        labels = t.labels(alert)
+        check("Opening failed!\n\nThe file 'puzzle.sudoku' could not be opened." in labels, "labels: %s" % labels)
+        check(not alert.getState().contains(pyatspi.STATE_MODAL), "the message is modal")
+        # The top left cell: the message stands over the middle of the window.
+        t.type_into(0, "7")
+        wait_until(lambda: t.text(0) == "7", 5, "the digit typed behind the message")
         t.quit()
         check(t.wait_exit() == 0, "exit status not 0")
 
