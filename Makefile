@@ -14,8 +14,9 @@ all: build
 deps:
 	@scripts/install-deps.sh build test
 
+# Configuring tells only its warnings and errors, and all it said when it fails.
 build: deps
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE= -DCMAKE_INSTALL_PREFIX=$(PREFIX) >/dev/null
+	@out=$$(cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE= -DCMAKE_INSTALL_PREFIX=$(PREFIX)) || { echo "$$out"; exit 1; }
 	@cmake --build $(BUILD) -j $(JOBS)
 
 run: build
@@ -45,5 +46,7 @@ screenshot: build
 	@tests/with-xvfb.sh dbus-run-session -- /usr/bin/python3 scripts/screenshot.py \
 		$(BUILD)/src/shell/tessary docs/screenshot.png
 
+# Every folder the targets above build in; the test suite's own clang build
+# lies inside $(BUILD).
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(FUZZ_BUILD)
