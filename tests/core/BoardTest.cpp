@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <random>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -10,7 +9,6 @@
 namespace {
 
 using solvertest::boardFrom;
-using solvertest::gridOf;
 using solvertest::kSolution;
 using solvertest::stateOf;
 
@@ -147,36 +145,6 @@ TEST(BoardTest, UnsetKeepsADigitThatAPeerSeesInItsOwnRow) {
   EXPECT_TRUE(board.tiles[27].options.Has(4));
   EXPECT_TRUE(board.tiles[0].options.Has(4));
   expectInvariants(board);
-}
-
-// Random sequences of Set and Unset: after every step the invariants hold,
-// the board equals one built afresh from its digits, and a Set on an empty
-// tile followed by Unset restores every value, flag and count.
-TEST(BoardTest, SetAndUnsetSequencesKeepTheInvariants) {
-  std::mt19937 random(20240501);
-  for (int round = 0; round < 40; ++round) {
-    Board board;
-    for (int step = 0; step < 150; ++step) {
-      const uint32_t tile = random() % 81;
-      if (board.tiles[tile].value >= 0 && random() % 3 == 0) {
-        ASSERT_TRUE(board.Unset(tile));
-      } else {
-        const int32_t value = random() % 9;
-        const std::string before = stateOf(board);
-        const bool wasEmpty = board.tiles[tile].value < 0;
-        if (board.Set(tile, value) && wasEmpty) {
-          Board undone = board;
-          ASSERT_TRUE(undone.Unset(tile));
-          ASSERT_EQ(stateOf(undone), before) << "Set(" << tile << ", " << value << ") then Unset";
-        } else if (board.tiles[tile].value != value) {
-          ASSERT_EQ(stateOf(board), before) << "a refused Set changed the board";
-        }
-      }
-      expectInvariants(board);
-      if (::testing::Test::HasFailure()) return;
-      ASSERT_EQ(stateOf(board), stateOf(boardFrom(gridOf(board))));
-    }
-  }
 }
 
 TEST(BoardTest, SolveableFailsOnATileWithoutOptions) {

@@ -51,28 +51,6 @@ const std::string kPuzzleDir = TESSARY_TEST_DATA "/puzzles";
 const std::string kHardSet = "no-solution-hard.txt";
 const std::string kHardOutput = TESSARY_TEST_DATA "/solver/no-solution-hard.out";
 
-// Every field of the model's board, written as stateOf writes the solver's.
-std::string modelStateOf(const model::Board& board) {
-  auto set = [](const model::DigitSet& s) {
-    std::string text = std::to_string(s.count) + ":";
-    for (bool flag : s.digits) text += flag ? '1' : '0';
-    return text;
-  };
-  std::string text = "filled " + std::to_string(board.filled) + "\n";
-  for (int tile = 0; tile < 81; ++tile) {
-    text += "tile " + std::to_string(tile) + " " + std::to_string(board.tiles[tile].value) + " " +
-            set(board.tiles[tile].options) + "\n";
-  }
-  for (int g = 0; g < 9; ++g) {
-    text += "group " + std::to_string(g) + " " + set(board.rows[g]) + " " + set(board.columns[g]) + " " +
-            set(board.boxes[g]) + "\n";
-  }
-  return text;
-}
-
-std::string stateOfAny(const Board& board) { return stateOf(board); }
-std::string stateOfAny(const model::Board& board) { return modelStateOf(board); }
-
 // A move list as text, one "tile kind value currentTry" line per move.
 template <typename List>
 std::string movesText(const List& moves, std::size_t from = 0) {
@@ -130,7 +108,7 @@ Outcome solveWith(const std::string& grid) {
     outcome.output = out.text();
   }
   if (outcome.solved) outcome.moves = movesText(moves);
-  outcome.board = stateOfAny(board);
+  outcome.board = stateOf(board);
   return outcome;
 }
 
@@ -423,7 +401,7 @@ TEST(SolverModelTest, SetUnsetAndSolveableAsTheModel) {
         const int32_t value = static_cast<int32_t>(random() % 11) - 1;
         ASSERT_EQ(ours.Set(tile, value), model.Set(tile, value)) << "Set(" << tile << ", " << value << ")";
       }
-      ASSERT_EQ(stateOf(ours), modelStateOf(model)) << "round " << round << " step " << step;
+      ASSERT_EQ(stateOf(ours), stateOf(model)) << "round " << round << " step " << step;
       ASSERT_EQ(ours.Solveable(), model.Solveable()) << "round " << round << " step " << step;
     }
   }
@@ -438,7 +416,7 @@ TEST(SolverModelTest, RulesAsTheModelOnAnyBoard) {
   for (uint32_t seed = 0; seed < 600 / kShare; ++seed) {
     const Board start = randomBoard<Board>(seed);
     const model::Board modelStart = randomBoard<model::Board>(seed);
-    ASSERT_EQ(stateOf(start), modelStateOf(modelStart));
+    ASSERT_EQ(stateOf(start), stateOf(modelStart));
     contradictory += !modelStart.Solveable();
     {
       Board ours = start;
@@ -448,7 +426,7 @@ TEST(SolverModelTest, RulesAsTheModelOnAnyBoard) {
       const bool placed = model.FindSingles(modelMoves);
       EXPECT_EQ(ours.FindSingles(moves), placed) << "seed " << seed;
       EXPECT_EQ(movesText(moves), movesText(modelMoves)) << "seed " << seed;
-      EXPECT_EQ(stateOf(ours), modelStateOf(model)) << "seed " << seed;
+      EXPECT_EQ(stateOf(ours), stateOf(model)) << "seed " << seed;
       EXPECT_EQ(ours.Solveable(), model.Solveable()) << "seed " << seed;
       placedSingles += placed;
     }
@@ -460,7 +438,7 @@ TEST(SolverModelTest, RulesAsTheModelOnAnyBoard) {
       const bool placed = model.FindHiddenSingles(modelMoves);
       EXPECT_EQ(ours.FindHiddenSingles(moves), placed) << "seed " << seed;
       EXPECT_EQ(movesText(moves), movesText(modelMoves)) << "seed " << seed;
-      EXPECT_EQ(stateOf(ours), modelStateOf(model)) << "seed " << seed;
+      EXPECT_EQ(stateOf(ours), stateOf(model)) << "seed " << seed;
       EXPECT_EQ(ours.Solveable(), model.Solveable()) << "seed " << seed;
       placedHidden += placed;
     }
@@ -472,7 +450,7 @@ TEST(SolverModelTest, RulesAsTheModelOnAnyBoard) {
       EXPECT_EQ(ours.FillOptions(moves, groupFor(ours, g)), model.FillOptions(modelMoves, groupFor(model, g)))
           << "seed " << seed << " group " << g;
       EXPECT_EQ(movesText(moves), movesText(modelMoves)) << "seed " << seed << " group " << g;
-      EXPECT_EQ(stateOf(ours), modelStateOf(model)) << "seed " << seed << " group " << g;
+      EXPECT_EQ(stateOf(ours), stateOf(model)) << "seed " << seed << " group " << g;
     }
     if (::testing::Test::HasFailure()) return;
   }

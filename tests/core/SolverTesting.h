@@ -5,6 +5,7 @@
 
 #include <sstream>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -52,11 +53,21 @@ inline std::string gridOf(const Board& board) {
   return grid;
 }
 
-// Every field of the board in readable form, to compare two boards whole.
-inline std::string stateOf(const Board& board) {
-  auto set = [](const DigitSet& s) {
+// Every field of a board in readable form, to compare two boards whole: the
+// solver's, or the model's, whose digit sets are nine flags, not a mask.
+template <typename AnyBoard>
+std::string stateOf(const AnyBoard& board) {
+  auto set = [](const auto& s) {
     std::string text = std::to_string(s.count) + ":";
-    for (int d = 0; d < 9; ++d) text += s.Has(d) ? '1' : '0';
+    for (int d = 0; d < 9; ++d) {
+      bool has;
+      if constexpr (std::is_array_v<decltype(s.digits)>) {
+        has = s.digits[d];
+      } else {
+        has = s.Has(d);
+      }
+      text += has ? '1' : '0';
+    }
     return text;
   };
   std::string text = "filled " + std::to_string(board.filled) + "\n";
@@ -100,10 +111,6 @@ inline bool keepsGivens(const std::string& puzzle, const std::string& grid) {
   }
   return true;
 }
-
-}  // namespace solvertest
-
-namespace solvertest {
 
 using ::StreamCapture;
 
