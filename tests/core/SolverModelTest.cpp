@@ -409,7 +409,8 @@ TEST(SolverModelTest, SetUnsetAndSolveableAsTheModel) {
 
 TEST(SolverModelTest, RulesAsTheModelOnAnyBoard) {
   // Each rule on its own, on boards consistent or not: the same answer, the
-  // same moves, the same board.
+  // same moves, the same board. A rule is called as rule(board, moves, g)
+  // on copies of both boards; returns whether the model's placed anything.
   int contradictory = 0;
   int placedSingles = 0;
   int placedHidden = 0;
@@ -418,39 +419,25 @@ TEST(SolverModelTest, RulesAsTheModelOnAnyBoard) {
     const model::Board modelStart = randomBoard<model::Board>(seed);
     ASSERT_EQ(stateOf(start), stateOf(modelStart));
     contradictory += !modelStart.Solveable();
-    {
+    auto compare = [&](const char* name, int g, auto rule) {
       Board ours = start;
       model::Board model = modelStart;
       MoveList moves;
       model::MoveList modelMoves;
-      const bool placed = model.FindSingles(modelMoves);
-      EXPECT_EQ(ours.FindSingles(moves), placed) << "seed " << seed;
-      EXPECT_EQ(movesText(moves), movesText(modelMoves)) << "seed " << seed;
-      EXPECT_EQ(stateOf(ours), stateOf(model)) << "seed " << seed;
-      EXPECT_EQ(ours.Solveable(), model.Solveable()) << "seed " << seed;
-      placedSingles += placed;
-    }
-    {
-      Board ours = start;
-      model::Board model = modelStart;
-      MoveList moves;
-      model::MoveList modelMoves;
-      const bool placed = model.FindHiddenSingles(modelMoves);
-      EXPECT_EQ(ours.FindHiddenSingles(moves), placed) << "seed " << seed;
-      EXPECT_EQ(movesText(moves), movesText(modelMoves)) << "seed " << seed;
-      EXPECT_EQ(stateOf(ours), stateOf(model)) << "seed " << seed;
-      EXPECT_EQ(ours.Solveable(), model.Solveable()) << "seed " << seed;
-      placedHidden += placed;
-    }
+      const bool placed = rule(model, modelMoves, g);
+      EXPECT_EQ(rule(ours, moves, g), placed) << name << ", seed " << seed << " group " << g;
+      EXPECT_EQ(movesText(moves), movesText(modelMoves)) << name << ", seed " << seed << " group " << g;
+      EXPECT_EQ(stateOf(ours), stateOf(model)) << name << ", seed " << seed << " group " << g;
+      EXPECT_EQ(ours.Solveable(), model.Solveable()) << name << ", seed " << seed << " group " << g;
+      return placed;
+    };
+    placedSingles += compare("FindSingles", 0, [](auto& board, auto& moves, int) { return board.FindSingles(moves); });
+    placedHidden +=
+        compare("FindHiddenSingles", 0, [](auto& board, auto& moves, int) { return board.FindHiddenSingles(moves); });
     for (int g = 0; g < 27; ++g) {
-      Board ours = start;
-      model::Board model = modelStart;
-      MoveList moves;
-      model::MoveList modelMoves;
-      EXPECT_EQ(ours.FillOptions(moves, groupFor(ours, g)), model.FillOptions(modelMoves, groupFor(model, g)))
-          << "seed " << seed << " group " << g;
-      EXPECT_EQ(movesText(moves), movesText(modelMoves)) << "seed " << seed << " group " << g;
-      EXPECT_EQ(stateOf(ours), stateOf(model)) << "seed " << seed << " group " << g;
+      compare("FillOptions", g, [](auto& board, auto& moves, int group) {
+        return board.FillOptions(moves, groupFor(board, group));
+      });
     }
     if (::testing::Test::HasFailure()) return;
   }
