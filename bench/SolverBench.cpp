@@ -58,7 +58,6 @@ class NullBuffer : public std::streambuf {
 // One puzzle through the Solve command's core; true if solved.
 bool solveOnce(const std::string& line) {
   Placement placements[kCellCount];
-  for (Placement& p : placements) p = Placement{0, 0, -1, 0, 0, 0};
   unsigned char used[kUsedTablesSize] = {};
   unsigned char shown[kCellCount] = {};
   const int top = readGridText(line.c_str(), placements, used, shown, nullptr);

@@ -22,7 +22,6 @@ struct Read {
   int top = 0;
 
   explicit Read(const std::string& grid) {
-    for (Placement& p : placements) p = Placement{0, 0, -1, 0, 0, 0};
     for (int cell = 0; cell < 81; ++cell) {
       if (grid[cell] < '1' || grid[cell] > '9') continue;
       placements[top++] = Placement{grid[cell] - '1', 0, cell, cell / 9, cell % 9, boxOf(cell / 9, cell % 9)};

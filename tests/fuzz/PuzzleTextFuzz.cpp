@@ -65,7 +65,6 @@ void checkProblem(const std::string& text) {
 // same 81 bytes.
 void checkGrid(const std::string& text, bool accepted) {
   Placement placements[kCellCount];
-  for (Placement& p : placements) p = Placement{0, 0, -1, 0, 0, 0};
   unsigned char used[kUsedTablesSize] = {};
   unsigned char shown[kCellCount] = {};
   bool conflicts[kCellCount];

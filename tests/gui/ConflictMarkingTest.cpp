@@ -142,7 +142,6 @@ TEST_F(ConflictMarkingTest, NestedChangeLeavesTheSameGridAsOneRun) {
 
 TEST_F(ConflictMarkingTest, ReadGridReturnsPlacementsAndMarksConflicts) {
   Placement placements[81];
-  for (Placement& p : placements) p.cell = -1;
   unsigned char used[kUsedTablesSize] = {};
   unsigned char shown[81] = {};
 
@@ -181,7 +180,6 @@ TEST_F(ConflictMarkingTest, ReadGridTakesUnfilteredTextAsEmpty) {
   write(0, 2, "\u00e9");
   write(0, 3, "3");
   Placement placements[81];
-  for (Placement& p : placements) p.cell = -1;
   unsigned char used[kUsedTablesSize] = {};
   unsigned char shown[81] = {};
   EXPECT_EQ(app.readGrid(placements, used, shown), 1);

@@ -9,10 +9,6 @@ const std::string kOpen = "ef-";
 
 class PuzzleDisplayTest : public gui::AppTest {
  protected:
-  PuzzleDisplayTest() {
-    for (Placement& p : placements) p = Placement{0, 0, -1, 0, 0, 0};
-    for (unsigned char& s : shown) s = 0;
-  }
   // Sets placement i to digit value (0-8) in cell (row-major).
   void place(int i, int cell, int value) { placements[i] = Placement{value, 0, cell, cell / 9, cell % 9, 0}; }
   std::string look(int cell) { return gui::lookOf(this->cell(cell / 9, cell % 9)); }
@@ -24,7 +20,7 @@ class PuzzleDisplayTest : public gui::AppTest {
   }
 
   Placement placements[81];
-  unsigned char shown[81];
+  unsigned char shown[81] = {};
 };
 
 TEST_F(PuzzleDisplayTest, ShowsShownPlacementsAsLockedFramelessGivens) {
