@@ -16,9 +16,6 @@ struct FreshGrid {
   Placement placements[81];
   unsigned char used[kUsedTablesSize] = {};
   unsigned char mask[kCellCount] = {};
-  FreshGrid() {
-    for (Placement& p : placements) p = Placement{0, 0, -1, 0, 0, 0};
-  }
   int fill(unsigned seed) {
     std::srand(seed);
     return fillGrid(placements, 0, used, mask);
@@ -237,7 +234,6 @@ TEST(DigHolesTest, StopsWhenNoPairIsLeft) {
 
 TEST(GivensStringTest, ShowsShownPlacementsAtTheirCells) {
   Placement placements[81];
-  for (Placement& p : placements) p = Placement{0, 0, -1, 0, 0, 0};
   unsigned char shown[81] = {};
   placements[0] = Placement{8, 0, 80, 8, 8, 8};
   placements[1] = Placement{0, 0, 0, 0, 0, 0};

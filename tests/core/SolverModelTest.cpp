@@ -228,7 +228,6 @@ TEST(SolverModelTest, NoSolutionHardWritesWhatTheModelWrote) {
   ASSERT_EQ(recorded.substr(recorded.size() - resultLine.size()), resultLine);
 
   Placement placements[kCellCount];
-  for (Placement& p : placements) p = Placement{0, 0, -1, 0, 0, 0};
   unsigned char used[kUsedTablesSize] = {};
   unsigned char shown[kCellCount] = {};
   const int top = readGridText(lines[0].c_str(), placements, used, shown, nullptr);

@@ -22,6 +22,15 @@ from Xlib.protocol import event
 
 RED = (255, 0, 0)
 
+# The grid's units, as lists of cells (row-major, 0-80).
+ROWS = [[r * 9 + c for c in range(9)] for r in range(9)]
+COLUMNS = [[r * 9 + c for r in range(9)] for c in range(9)]
+BOXES = [[(b // 3 * 3 + r) * 9 + b % 3 * 3 + c for r in range(3) for c in range(3)] for b in range(9)]
+UNITS = ROWS + COLUMNS + BOXES
+PEERS = [set(j for unit in UNITS if i in unit for j in unit) - {i} for i in range(81)]
+# Givens per difficulty level; one more when the centre cell is hidden.
+GIVENS = [63, 59, 55, 51, 45, 41, 37, 33, 27, 23, 19]
+
 
 class Failure(Exception):
     pass
@@ -45,6 +54,33 @@ def wait_until(probe, timeout=5.0, what="condition"):
         if time.monotonic() > deadline:
             raise Failure("timed out waiting for " + what)
         time.sleep(0.02)
+
+
+def conflicts(grid):
+    """The cells whose digit repeats in a row, column or box."""
+    return {i for i in range(81) if grid[i] != "0" and any(grid[j] == grid[i] for j in PEERS[i])}
+
+
+def is_solution(grid):
+    return all(set(grid[i] for i in unit) == set("123456789") for unit in UNITS)
+
+
+def check_givens(t, grid, level, what="the puzzle"):
+    """A generated puzzle: as many givens as the level gives, locked, the
+    rest open, half-turn symmetric."""
+    givens = sum(c != "0" for c in grid)
+    expected = GIVENS[level] + (1 if grid[40] == "0" else 0)
+    check(givens == expected, "%s: %d givens at level %d, not %d" % (what, givens, level, expected))
+    for i in range(81):
+        check(t.editable(i) == (grid[i] == "0"), "%s: cell %d given %r, editable %s" % (what, i, grid[i], t.editable(i)))
+        check((grid[i] == "0") == (grid[80 - i] == "0"), "%s: cells %d and %d differ" % (what, i, 80 - i))
+
+
+def cli_solve(cli, grid):
+    """tessary-cli's result line for a grid: 'solved' and the digits,
+    'unsolvable' or 'conflict'."""
+    out = subprocess.run([cli, "solve"], input=grid + "\n", check=True, capture_output=True, text=True).stdout
+    return out.splitlines()[-1]
 
 
 def xdotool(*args):
@@ -131,6 +167,20 @@ class Tessary:
     def alert(self, timeout=5):
         """A message box: GTK shows it as an alert without a title."""
         return self.dialog(role="alert", timeout=timeout)
+
+    def shown_alert(self):
+        """The message box now on screen, or None."""
+        alert = self._find_role(self.app, "alert")
+        return alert if alert is not None and alert.getState().contains(pyatspi.STATE_SHOWING) else None
+
+    def chooser_gone(self, title):
+        return self._find_role(self.app, "file chooser") is None and self._find_role(self.app, "dialog", title) is None
+
+    def answer(self, dialog, label="OK"):
+        """Presses a button of a dialog and waits for the dialog to go."""
+        wait_until(lambda: self._find_role(dialog, "push button", label), 5, "the button " + label) \
+            .queryAction().doAction(0)
+        self.no_dialog_left()
 
     def no_dialog_left(self, timeout=5):
         def none_showing():
@@ -258,7 +308,8 @@ class Tessary:
         d.close()
 
     def load_seed(self, code, answer="OK", mnemonic=False):
-        """Load Seed as a player uses it: click (or Alt+L), type the code, click the answer."""
+        """Load Seed as a player uses it: click (or Alt+L), type the code, click
+        the answer (or press Escape)."""
         if mnemonic:
             self.focus()
             self.key("alt+l")
@@ -271,10 +322,14 @@ class Tessary:
         e = entry.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
         # Without a window manager the dialog never shows as active, so the
         # click is judged by the text it lets the keys put into the entry.
-        xdotool("mousemove", e.x + e.width // 2, e.y + e.height // 2, "click", "1")
-        self.type(code)
-        wait_until(lambda: entry.queryText().getText(0, -1) == code, 5, "the typed code")
-        self.click(answer, root=dialog)
+        if code:
+            xdotool("mousemove", e.x + e.width // 2, e.y + e.height // 2, "click", "1")
+            self.type(code)
+            wait_until(lambda: entry.queryText().getText(0, -1) == code, 5, "the typed code %r" % code)
+        if answer == "Escape":
+            self.key("Escape")
+        else:
+            self.click(answer, root=dialog)
         self.no_dialog_left()
 
     def close(self):
@@ -294,8 +349,9 @@ class Tessary:
                 print("note: close request %d went unanswered" % (attempt + 1), flush=True)
 
     def quit(self):
-        """Ends the program through its Quit button."""
+        """Ends the program through its Quit button, with exit status 0."""
         self.click("Quit")
+        check(self.wait_exit() == 0, "exit status not 0")
 
     def wait_exit(self, timeout=10):
         try:

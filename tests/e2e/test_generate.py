@@ -7,10 +7,8 @@ import sys
 
 import pyatspi
 
-from tessary_e2e import Tessary, check, run, wait_until
+from tessary_e2e import GIVENS, Tessary, check, check_givens, run, wait_until
 
-# Givens per slider level; one more when the centre cell is hidden.
-GIVENS = [63, 59, 55, 51, 45, 41, 37, 33, 27, 23, 19]
 CODE_TITLE = re.compile(r"^Tessary \(((\d\d)(-?\d+))\)$")
 CLI = sys.argv[2] if len(sys.argv) > 2 else None
 # The puzzle the code 07-1 has always named.
@@ -22,16 +20,6 @@ def generated_code(t, before):
     match = wait_until(lambda: t.title() != before and CODE_TITLE.match(t.title()), 10,
                        "a seed code in the title (is %r)" % t.title())
     return match.group(1)
-
-
-def check_givens(t, grid, level):
-    """The givens are locked, the rest open, half-turn symmetric, as many as the level gives."""
-    givens = sum(c != "0" for c in grid)
-    expected = GIVENS[level] + (1 if grid[40] == "0" else 0)
-    check(givens == expected, "%d givens at level %d, not %d" % (givens, level, expected))
-    for i in range(81):
-        check(t.editable(i) == (grid[i] == "0"), "cell %d: given %r, editable %s" % (i, grid[i], t.editable(i)))
-        check((grid[i] == "0") == (grid[80 - i] == "0"), "cells %d and %d differ" % (i, 80 - i))
 
 
 def generate_then_load_seed_rebuilds_the_same_givens(binary):

