@@ -225,29 +225,16 @@ TEST_F(FileDialogTest, SaveChooserAsksNothingAndFiltersNothing) {
   EXPECT_FALSE(confirmsOverwrite);
 }
 
-TEST_F(FileDialogTest, SaveAddsTheExtensionOnlyToPathsWithoutADot) {
-  ASSERT_EQ(mkdir(dir.path("with.dot").c_str(), 0755), 0);
-  const struct {
-    std::string typed;
-    std::string written;
-  } cases[] = {
-      {"puzzle", "puzzle.sudoku"},
-      {"puzzle.txt", "puzzle.txt"},
-      {"with.dot/puzzle", "with.dot/puzzle"},
-      {".hidden", ".hidden"},
-  };
+TEST_F(FileDialogTest, SaveWritesUnderTheNameWithTheExtension) {
+  // Which names get ".sudoku" is FileCommandsTest's; here, that Save writes
+  // under the name with it and offers that file next.
   load(kPuzzle);
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.typed);
-    gui::typeAndAccept(dir.path(c.typed));
-    app.savePuzzleDialog();
-    EXPECT_EQ(gui::readFile(dir.path(c.written)), kPuzzle);
-    EXPECT_EQ(app.fileName, dir.path(c.written)) << "the next dialog offers the file as written";
-  }
+  gui::typeAndAccept(dir.path("puzzle"));
+  app.savePuzzleDialog();
+  EXPECT_EQ(gui::readFile(dir.path("puzzle.sudoku")), kPuzzle);
+  EXPECT_EQ(app.fileName, dir.path("puzzle.sudoku"));
   struct stat unused;
   EXPECT_NE(stat(dir.path("puzzle").c_str(), &unused), 0) << "no file without the extension";
-  EXPECT_NE(stat(dir.path("puzzle.txt.sudoku").c_str(), &unused), 0);
-  EXPECT_NE(stat(dir.path("with.dot/puzzle.sudoku").c_str(), &unused), 0);
 }
 
 TEST_F(FileDialogTest, SaveReplacesAnExistingFileWithoutAsking) {
