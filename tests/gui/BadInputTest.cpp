@@ -1,12 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Files and seed codes that no one means to give the program, and that it
-// must take calmly in its window: refused files with names that need
-// escaping, and codes that are very long or not made of digits. The files
-// themselves are tried in the core tests.
+// Files that no one means to give the program, and that it must take calmly
+// in its window: refused files with names that need escaping. The files
+// themselves are tried in the core tests; odd seed codes in GenerateCommandTest.
 
-#include <memory>
 #include <string>
-#include <vector>
 
 #include "GuiHelpers.h"
 
@@ -66,32 +63,6 @@ TEST_F(BadInputTest, RefusedFilesWithOddNamesGetAShowableMessage) {
     g_free(text);
     EXPECT_EQ(look(), before);
     EXPECT_EQ(app.fileName, path);
-  }
-}
-
-// Load Seed takes any text: the title shows it as it was typed, and the
-// puzzle is the one the code reader makes of it, symmetric and complete.
-TEST_F(BadInputTest, OddSeedCodesGiveTheirDefinedPuzzle) {
-  const std::vector<std::string> codes = {
-      "05" + std::string(20000, '9'),                          // very long: the seed saturates
-      "-" + std::string(5000, '9'),                            // very long and negative
-      "05\x01\x02\x1b[31m42\x7f",                              // control characters
-      "\t0\n5-17",                                             // blanks of every kind
-      "\xd9\xa0\xd9\xa5\xd9\xa1\xd9\xa2\xd9\xa3",              // Arabic-Indic digits
-      "\xef\xbc\x90\xef\xbc\x95\xef\xbc\x91\xef\xbc\x92",      // fullwidth digits
-      "\xe0\xa5\xa6\xe0\xa5\xab\xe0\xa5\xa7",                  // Devanagari digits
-      "07\xd9\xa3\xd9\xa3",                                    // Latin level, Arabic-Indic seed
-  };
-  for (const std::string& code : codes) {
-    const std::string typed = loadSeedTyping(code);
-    EXPECT_EQ(window.get_title(), "Tessary (" + typed + ")");
-    const std::string expected = gui::puzzleOf(typed);
-    EXPECT_EQ(gridText(), expected) << "code of " << code.size() << " bytes";
-    for (int c = 0; c < 81; ++c) {
-      EXPECT_EQ(expected[c] == '0', expected[80 - c] == '0');
-      EXPECT_EQ(cell(c / 9, c % 9).get_editable(), expected[c] == '0');
-    }
-    EXPECT_EQ(app.fileName, "earlier.sudoku");
   }
 }
 
