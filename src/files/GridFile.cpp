@@ -15,6 +15,7 @@ int App::setFromString(const std::string& text) {
   }
   // Loaded digits are not givens: every cell is unlocked and uncoloured.
   writeGrid(text.substr(0, kPuzzleLength), false);
+  recordChange(false);
   return 0;
 }
 

@@ -40,6 +40,7 @@ void App::cellChanged() {
   }
   // Only the colouring of the grid is wanted here.
   readGrid(nullptr, nullptr, nullptr);
+  recordChange(true);
 }
 
 int App::readGrid(Placement* placements, unsigned char* used, unsigned char* shown) {

@@ -25,9 +25,11 @@ void App::writeGrid(const std::string& digits, bool lock) {
 // cell wins, and a record naming no cell or no digit shows nothing.
 void App::showPuzzle(const Placement* placements, const unsigned char* shown) {
   writeGrid(givensString(placements, shown), true);
+  recordChange(false);
 }
 
 void App::clearPuzzle() {
   writeGrid(std::string(kCellCount, '0'), false);
   setTitle(Glib::ustring());
+  recordChange(false);
 }

@@ -8,6 +8,7 @@
 #include <gtkmm.h>
 
 #include "grid/Placement.h"
+#include "play/History.h"
 
 // The one application object: it holds everything that outlives a single
 // signal handler, and every command and handler of the window is one of its
@@ -55,6 +56,20 @@ class App {
   // The file named on the command line; a failure is also shown on screen.
   void openPuzzleAtStart(const std::string& path);
 
+  // Playing comfort: undo and redo, hints, moving by keys, the digits' looks
+  void recordChange(bool byPlayer);
+  GridSnapshot snapshot();
+  void restore(const GridSnapshot& state);
+  void undo();
+  void redo();
+  void hint(int cell);
+  bool keyPressed(GdkEventKey* event);
+  void focusChanged(Gtk::Widget* widget);
+  bool cellPressed(GdkEventButton* event, int cell);
+  void cellMenu(Gtk::Menu* menu, int cell);
+  void showLooks();
+  int focusedCell();
+
   // The grid's entries, column-major: see entryIndex.
   Gtk::Entry* cells[81];
   // The slider's value, 0 (Easy) to 1 (Hard); created here, never released.
@@ -73,6 +88,10 @@ class App {
   // The message about a file named on the command line that could not be
   // opened: not modal, so it lives beyond the call that shows it.
   std::unique_ptr<Gtk::MessageDialog> startupMessage;
+  // The text last given to setTitle, shown behind the program's name.
+  Glib::ustring titleText;
+  // Every state of the grid since start, for undo and redo.
+  History history;
 
   // Where the entry of the cell at (row, col) sits in cells: only these two
   // know that the entries are kept column-major.

@@ -4,6 +4,7 @@
 #include "shell/Translation.h"
 
 void App::setTitle(const Glib::ustring& text) {
+  titleText = text;
   // Composed in UTF-8 throughout: a stream would convert the text to the
   // locale's character set, which under the C locale cannot hold a code
   // typed as "05-é". The bytes are those a narrow stream gives for ASCII.

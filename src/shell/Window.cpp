@@ -54,6 +54,10 @@ void App::buildWindow(Gtk::Window& mainWindow) {
     for (int row = 0; row < 9; ++row) {
       Gtk::Entry* cell = Gtk::manage(new Gtk::Entry());
       cell->signal_changed().connect(sigc::mem_fun(*this, &App::cellChanged));
+      // Undo, Redo and Hint in the cell's own menu; a first click selects its digit.
+      cell->signal_populate_popup().connect(sigc::bind(sigc::mem_fun(*this, &App::cellMenu), row * 9 + col));
+      cell->signal_button_press_event().connect(sigc::bind(sigc::mem_fun(*this, &App::cellPressed), row * 9 + col),
+                                                false);
       cell->set_width_chars(2);
       cell->set_alignment(0.5);
       cell->set_max_length(1);
@@ -114,6 +118,9 @@ void App::buildWindow(Gtk::Window& mainWindow) {
   mainWindow.set_resizable(true);
   mainWindow.show_all();
   window = &mainWindow;
+  // The keys of undo, redo, hint and moving come before the focused cell's own.
+  mainWindow.signal_key_press_event().connect(sigc::mem_fun(*this, &App::keyPressed), false);
+  mainWindow.signal_set_focus().connect(sigc::mem_fun(*this, &App::focusChanged));
 
   conflictColor.parse("red");
 

@@ -79,6 +79,13 @@ std::vector<GtkWindow*> toplevels() {
   return windows;
 }
 
+char textColour(Gtk::Entry& cell) {
+  if (!(cell.get_modifier_style()->get_color_flags(Gtk::STATE_NORMAL) & Gtk::RC_TEXT)) return '-';
+  const Gdk::Color c = cell.get_modifier_style()->get_text(Gtk::STATE_NORMAL);
+  if (c.get_blue() > c.get_red() && c.get_blue() > c.get_green()) return 'b';
+  return c.get_green() > c.get_red() ? 'g' : 'r';
+}
+
 Gtk::Dialog* modalDialog() {
   Gtk::Dialog* found = nullptr;
   for (GtkWindow* w : toplevels()) {

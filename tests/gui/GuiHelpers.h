@@ -51,6 +51,9 @@ bool isRed(Gtk::Entry& cell);
 // A cell's look in one word: its text, then 'e' if editable, 'f' if framed,
 // 'r' if it carries a colour override ('-' for each that it lacks).
 std::string lookOf(Gtk::Entry& cell);
+// The cell's text colour override: '-' for none, else 'b' where blue leads,
+// 'g' where green leads and 'r' where red does.
+char textColour(Gtk::Entry& cell);
 
 // Every widget of type T inside a container, depth first.
 template <typename T>

@@ -1,0 +1,90 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <gdk/gdkkeysyms.h>
+
+#include <algorithm>
+
+#include "shell/App.h"
+
+namespace {
+
+struct Step {
+  int rows;
+  int cols;
+};
+
+// Where an arrow key leads, the keypad's included; {0, 0} for any other key.
+Step arrowStep(guint key) {
+  switch (key) {
+    case GDK_Up:
+    case GDK_KP_Up:
+      return {-1, 0};
+    case GDK_Down:
+    case GDK_KP_Down:
+      return {1, 0};
+    case GDK_Left:
+    case GDK_KP_Left:
+      return {0, -1};
+    case GDK_Right:
+    case GDK_KP_Right:
+      return {0, 1};
+    default:
+      return {0, 0};
+  }
+}
+
+}  // namespace
+
+int App::focusedCell() {
+  Gtk::Widget* focus = window ? window->get_focus() : nullptr;
+  for (int cell = 0; cell < kCellCount; ++cell) {
+    if (focus && focus == &cellAt(cell / 9, cell % 9)) return cell;
+  }
+  return -1;
+}
+
+// The window's keys, seen before the focused widget: Ctrl+Z undoes,
+// Ctrl+Shift+Z and Ctrl+Y redo, and in a cell Ctrl+H hints and the arrows
+// move to the neighbouring cell, stopping at the grid's edge. Every other
+// key goes on as before, mnemonics included.
+bool App::keyPressed(GdkEventKey* event) {
+  const guint mods = event->state & gtk_accelerator_get_default_mod_mask();
+  const guint key = gdk_keyval_to_lower(event->keyval);
+  const bool control = mods == GDK_CONTROL_MASK;
+  if (control && key == GDK_z) {
+    undo();
+    return true;
+  }
+  if ((control && key == GDK_y) || (mods == (GDK_CONTROL_MASK | GDK_SHIFT_MASK) && key == GDK_z)) {
+    redo();
+    return true;
+  }
+  const int cell = focusedCell();
+  if (cell < 0) return false;
+  if (control && key == GDK_h) {
+    hint(cell);
+    return true;
+  }
+  const Step step = arrowStep(event->keyval);
+  if (mods != 0 || (step.rows == 0 && step.cols == 0)) return false;
+  const int row = std::clamp(cell / 9 + step.rows, 0, 8);
+  const int col = std::clamp(cell % 9 + step.cols, 0, 8);
+  if (row * 9 + col != cell) cellAt(row, col).grab_focus();
+  return true;
+}
+
+// A cell that takes the focus, by keys or by a click, selects its digit,
+// so the next digit typed replaces it; the digits' looks follow the focus.
+void App::focusChanged(Gtk::Widget*) {
+  const int cell = focusedCell();
+  if (cell >= 0) cellAt(cell / 9, cell % 9).select_region(0, -1);
+  showLooks();
+}
+
+// A first click into a cell only gives it the focus: left to the entry, it
+// would put the cursor behind the digit, where the next keystroke is lost.
+bool App::cellPressed(GdkEventButton* event, int cell) {
+  Gtk::Entry& entry = cellAt(cell / 9, cell % 9);
+  if (event->button != 1 || event->type != GDK_BUTTON_PRESS || entry.is_focus()) return false;
+  entry.grab_focus();
+  return true;
+}

@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "shell/App.h"
+
+namespace {
+
+Gtk::MenuItem* commandItem(const Glib::ustring& label, bool sensitive) {
+  Gtk::MenuItem* item = Gtk::manage(new Gtk::MenuItem(label));
+  item->set_sensitive(sensitive);
+  item->show();
+  return item;
+}
+
+Gtk::SeparatorMenuItem* separator() {
+  Gtk::SeparatorMenuItem* item = Gtk::manage(new Gtk::SeparatorMenuItem());
+  item->show();
+  return item;
+}
+
+}  // namespace
+
+// A cell's own right-click menu, with Undo, Redo and Hint above the entry's
+// items. Hint serves only an open, empty cell.
+void App::cellMenu(Gtk::Menu* menu, int cell) {
+  Gtk::Entry& entry = cellAt(cell / 9, cell % 9);
+  Gtk::MenuItem* undoItem = commandItem("Undo", history.canUndo());
+  undoItem->signal_activate().connect(sigc::mem_fun(*this, &App::undo));
+  Gtk::MenuItem* redoItem = commandItem("Redo", history.canRedo());
+  redoItem->signal_activate().connect(sigc::mem_fun(*this, &App::redo));
+  Gtk::MenuItem* hintItem = commandItem("Hint", entry.get_editable() && entry.get_text().empty());
+  hintItem->signal_activate().connect(sigc::bind(sigc::mem_fun(*this, &App::hint), cell));
+
+  menu->prepend(*separator());
+  menu->prepend(*hintItem);
+  menu->prepend(*separator());
+  menu->prepend(*redoItem);
+  menu->prepend(*undoItem);
+}

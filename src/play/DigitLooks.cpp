@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "play/GridLooks.h"
+#include "shell/App.h"
+
+namespace {
+
+// Text colours only, so that a conflict's red background and a given's
+// missing frame stay as they are: a clear blue for the digit under the
+// focus, a green for a grid the player has solved.
+Gdk::Color textColour(TextLook look) { return Gdk::Color(look == TextLook::SameDigit ? "#1a5fb4" : "#1b7a34"); }
+
+// Like the conflict colour, an override is only changed where it differs:
+// every change restyles the cell.
+void paintText(Gtk::Entry& cell, TextLook look) {
+  const GtkRcStyle* style = gtk_widget_get_modifier_style(GTK_WIDGET(cell.gobj()));
+  const bool coloured = (style->color_flags[GTK_STATE_NORMAL] & GTK_RC_TEXT) != 0;
+  if (look == TextLook::Plain) {
+    if (coloured) cell.unset_text(Gtk::STATE_NORMAL);
+    return;
+  }
+  const Gdk::Color colour = textColour(look);
+  const GdkColor& now = style->text[GTK_STATE_NORMAL];
+  if (coloured && now.red == colour.get_red() && now.green == colour.get_green() && now.blue == colour.get_blue()) {
+    return;
+  }
+  cell.modify_text(Gtk::STATE_NORMAL, colour);
+}
+
+const char kSolvedDescription[] = "Solved: every row, column and box holds the digits 1 to 9.";
+
+}  // namespace
+
+// The one place that colours the digits, after the conflict marking.
+void App::showLooks() {
+  const bool solved = history.current().solved;
+  TextLook looks[kCellCount];
+  textLooks(getString(), focusedCell(), solved, looks);
+  for (int cell = 0; cell < kCellCount; ++cell) paintText(cellAt(cell / 9, cell % 9), looks[cell]);
+  if (!window) return;
+  // What the green says, for a screen reader to announce.
+  const Glib::ustring description = solved ? kSolvedDescription : "";
+  Glib::RefPtr<Atk::Object> accessible = window->get_accessible();
+  if (accessible->get_description() != description) accessible->set_description(description);
+}

@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "play/GridLooks.h"
+#include "shell/App.h"
+
+namespace {
+
+bool isMarked(Gtk::Entry& cell) {
+  return (gtk_widget_get_modifier_style(GTK_WIDGET(cell.gobj()))->color_flags[GTK_STATE_NORMAL] & GTK_RC_BASE) != 0;
+}
+
+}  // namespace
+
+GridSnapshot App::snapshot() {
+  GridSnapshot now;
+  now.grid = getString();
+  for (int cell = 0; cell < kCellCount; ++cell) {
+    Gtk::Entry& entry = cellAt(cell / 9, cell % 9);
+    now.locked[cell] = !entry.get_editable();
+    now.marked[cell] = isMarked(entry);
+  }
+  now.title = titleText;
+  return now;
+}
+
+// Called once a change has been made, by the player (a digit typed,
+// replaced, deleted or hinted) or by a command. A keystroke the filter took
+// out again, or a command that left the grid as it was, is no new step.
+void App::recordChange(bool byPlayer) {
+  GridSnapshot now = snapshot();
+  // Only the player's own grid counts as solved, never the Solve command's.
+  now.solved = byPlayer && isSolvedGrid(now.grid);
+  if (now.sameContent(history.current())) {
+    history.amend(now);
+  } else {
+    history.record(now);
+  }
+  showLooks();
+}
+
+// Puts the window back as the snapshot saw it. The program writes, so the
+// change handler neither filters nor marks nor records these writes.
+void App::restore(const GridSnapshot& state) {
+  updating = true;
+  for (int cell = 0; cell < kCellCount; ++cell) {
+    Gtk::Entry& entry = cellAt(cell / 9, cell % 9);
+    const char digit = state.grid[cell];
+    entry.set_text(digit == '0' ? Glib::ustring() : Glib::ustring(1, digit));
+    setLocked(entry, state.locked[cell]);
+    if (state.marked[cell]) entry.modify_base(Gtk::STATE_NORMAL, conflictColor);
+  }
+  updating = false;
+  if (state.title != titleText) setTitle(state.title);
+  showLooks();
+}
+
+void App::undo() {
+  if (history.canUndo()) restore(history.undo());
+}
+
+void App::redo() {
+  if (history.canRedo()) restore(history.redo());
+}
