@@ -157,6 +157,9 @@ class Tessary:
         return wait_until(lambda: self._find_role(self.frame, "push button", label),
                           5, "the button " + label)
 
+    def slider(self):
+        return wait_until(lambda: self._find_role(self.frame, "slider"), 5, "the slider")
+
     def dialog(self, name=None, role="dialog", timeout=5):
         """A shown dialog of the program, by title (file choosers, Load Seed) or role."""
         def shown():

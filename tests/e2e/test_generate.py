@@ -5,8 +5,6 @@ import re
 import subprocess
 import sys
 
-import pyatspi
-
 from tessary_e2e import GIVENS, Tessary, check, check_givens, run, wait_until
 
 CODE_TITLE = re.compile(r"^Tessary \(((\d\d)(-?\d+))\)$")
@@ -45,8 +43,7 @@ def generate_then_load_seed_rebuilds_the_same_givens(binary):
 
 def the_slider_sets_the_level_and_load_seed_leaves_it(binary):
     with Tessary(binary) as t:
-        slider = wait_until(lambda: pyatspi.findDescendant(t.frame, lambda a: a.getRoleName() == "slider"),
-                            5, "the slider")
+        slider = t.slider()
         slider.queryValue().currentValue = 1.0
         t.press("Generate")
         code = generated_code(t, "")

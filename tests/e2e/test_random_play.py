@@ -120,7 +120,7 @@ class Play:
 
     def generate(self):
         t = self.t
-        slider = pyatspi.findDescendant(t.frame, lambda a: a.getRoleName() == "slider")
+        slider = t.slider()
         slider.queryValue().currentValue = round(self.rng.random(), 2)
         # The level as Generate takes it from the slider: trunc(value * 10).
         level = int(slider.queryValue().currentValue * 10.0)

@@ -18,8 +18,7 @@ CODE_TITLE = re.compile(r"^Tessary \((10-?\d+)\)$")
 
 
 def move_slider_to_hard(t):
-    slider = wait_until(lambda: pyatspi.findDescendant(t.frame, lambda a: a.getRoleName() == "slider"),
-                        5, "the slider")
+    slider = t.slider()
     e = slider.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
     t.focus()
     # A click gives the slider the focus; End takes it to the Hard end.
