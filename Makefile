@@ -6,8 +6,9 @@ FILE ?=
 PREFIX ?= /usr/local
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
+DEB_OUT ?= build-deb
 
-.PHONY: all deps build run test bench fuzz install screenshot clean
+.PHONY: all deps build run test bench fuzz install deb screenshot clean
 
 all: build
 
@@ -40,6 +41,12 @@ bench: build
 # Honours DESTDIR, for packaging and staged installs.
 install: build
 	@DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix $(PREFIX)
+
+# The Debian package, from the committed sources, into DEB_OUT; checked
+# with lintian and by starting the unpacked programs.
+deb:
+	@scripts/install-deps.sh build test deb
+	@JOBS=$(JOBS) scripts/build-deb.sh $(DEB_OUT)
 
 # The README's picture of the window in play, from the real program.
 screenshot: build

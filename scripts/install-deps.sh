@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs, from Debian's archive, whichever of the named package groups'
-# packages are missing. Groups: build, test, bench, fuzz.
+# packages are missing. Groups: build, test, bench, fuzz, deb.
 set -euo pipefail
 
 declare -A groups=(
@@ -12,6 +12,7 @@ declare -A groups=(
   [bench]="libbenchmark-dev qqwing valgrind xvfb"
   # The sanitizer and fuzzer runtimes follow clang's version: see below.
   [fuzz]="clang"
+  [deb]="debhelper dpkg-dev fakeroot lintian xvfb xauth xdotool"
 )
 
 wanted=()
