@@ -45,7 +45,7 @@ install: build
 # The Debian package, from the committed sources, into DEB_OUT; checked
 # with lintian and by starting the unpacked programs.
 deb:
-	@scripts/install-deps.sh build test deb
+	@scripts/install-deps.sh build deb
 	@JOBS=$(JOBS) scripts/build-deb.sh $(DEB_OUT)
 
 # The README's picture of the window in play, from the real program.
