@@ -56,4 +56,4 @@ screenshot: build
 # Every folder the targets above build in; the test suite's own clang build
 # lies inside $(BUILD).
 clean:
-	rm -rf $(BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(FUZZ_BUILD) $(DEB_OUT)
