@@ -5,3 +5,4 @@
 // name and returns the process exit status.
 int runSolve(int argc, char** argv);
 int runGenerate(int argc, char** argv);
+int runCount(int argc, char** argv);

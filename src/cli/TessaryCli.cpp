@@ -10,6 +10,7 @@ namespace {
 const char kUsage[] =
     "Usage: tessary-cli solve [--moves] [FILE...]\n"
     "       tessary-cli generate [CODE | --difficulty X]\n"
+    "       tessary-cli count [--limit N] [FILE...]\n"
     "       tessary-cli --version\n"
     "\n"
     "solve     Reads puzzles, one 81-character line each ('0' or '.' for an\n"
@@ -29,13 +30,20 @@ const char kUsage[] =
     "          empty cell). Without one, makes a new code from the clock as the\n"
     "          Generate button does, at slider position X from 0 (Easy) to 1\n"
     "          (Hard), 0.5 unless given, and prints it the same way. A code\n"
-    "          that begins with '-' goes after '--'.\n";
+    "          that begins with '-' goes after '--'.\n"
+    "\n"
+    "count     Reads puzzles as solve does and prints, for each, one line with\n"
+    "          its number of solutions, counted up to N (2 unless given) and\n"
+    "          followed by '+' when the count reached N: '1' is a puzzle with\n"
+    "          one solution, '2+' one with several, '0' one with none or with\n"
+    "          a digit repeated in a row, column or box.\n";
 
 }  // namespace
 
 int main(int argc, char** argv) {
   if (argc >= 2 && std::strcmp(argv[1], "solve") == 0) return runSolve(argc - 2, argv + 2);
   if (argc >= 2 && std::strcmp(argv[1], "generate") == 0) return runGenerate(argc - 2, argv + 2);
+  if (argc >= 2 && std::strcmp(argv[1], "count") == 0) return runCount(argc - 2, argv + 2);
   if (argc >= 2 && std::strcmp(argv[1], "--version") == 0) {
     std::cout << "tessary-cli " << kTessaryVersion << "\n";
     return 0;

@@ -1,0 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstdint>
+
+// Counts the solutions of a grid, so that a puzzle setter sees whether a
+// puzzle is unique. An exhaustive search of its own, apart from the Solve
+// command's: that one stops at its first solution and its steps are fixed.
+//
+// puzzle: 81 characters, row-major; '1'-'9' is a given digit, anything else
+// an empty cell, as the grid reader takes a puzzle line.
+// Returns the number of solutions, but at most limit: the search stops once
+// it has found that many. A grid on which a digit repeats in a row, column
+// or box has none.
+uint64_t countSolutions(const char* puzzle, uint64_t limit);
