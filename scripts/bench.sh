@@ -9,6 +9,8 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 # The puzzle sets lie beside the source tree; the one grid that takes
 # longest to refute gets ten minutes of CPU time at most on each side.
 "$build/bench/solver_bench" "$root/tests/data/puzzles" 600
+# Counting solutions: qqwing counts every one, so its runs stop at a minute.
+"$build/bench/count_bench" "$root/tests/data/puzzles" 60
 # Instructions are steady where times are not: tessary-cli on the expert set,
 # counted by callgrind.
 if command -v valgrind >/dev/null; then
