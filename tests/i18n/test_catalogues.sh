@@ -3,12 +3,8 @@
 # test_catalogues.sh SOURCE BUILD: the template holds exactly the texts of
 # the sources; every catalogue translates every message of the template, none
 # of them fuzzy; and a German desktop shows the launcher in German.
-set -uo pipefail
 source=$1 build=$2
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+. "$(dirname "$0")/../checks.sh"
 
 "$source/scripts/make-pot.sh" "$tmp/fresh.pot" || fail "make-pot.sh"
 # msgcmp DEF REF: every message of REF is in DEF. Both ways: the same set.
@@ -33,5 +29,4 @@ launcher = Gio.DesktopAppInfo.new_from_filename(sys.argv[1])
 print(launcher.get_generic_name() + "|" + launcher.get_description())' "$build/data/tessary.desktop")
 [ "$shown" = "Sudoku-Spiel|Ein freies Su-Doku-Spiel" ] || fail "the launcher in German reads '$shown'"
 
-[ $failures -eq 0 ] && echo "catalogues checked"
-exit $((failures > 0))
+finish "catalogues checked"

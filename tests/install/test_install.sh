@@ -3,12 +3,9 @@
 # test_install.sh BUILD SOURCE: installs Tessary into a temporary DESTDIR,
 # checks every installed file with its validator, checks that a desktop
 # opens .sudoku files with Tessary, and starts the installed program.
-set -uo pipefail
 build=$1 source=$2
-stage=$(mktemp -d)
-trap 'rm -rf "$stage"' EXIT
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+. "$(dirname "$0")/../checks.sh"
+stage=$tmp
 
 DESTDIR=$stage cmake --install "$build" --prefix /usr/local >/dev/null || { echo "FAIL: install"; exit 1; }
 root=$stage/usr/local
@@ -83,5 +80,4 @@ grep -qF "<release version=\"$version\"" "$metainfo" || fail "the metainfo has n
 "$source/tests/with-xvfb.sh" dbus-run-session -- /usr/bin/python3 \
   "$source/tests/e2e/test_startup.py" "$root/bin/tessary" 2>/dev/null || fail "installed tessary"
 
-[ $failures -eq 0 ] && echo "installed and checked"
-exit $((failures > 0))
+finish "installed and checked"
