@@ -36,24 +36,18 @@ int runCount(int argc, char** argv) {
   uint64_t limit = 2;
   bool limitGiven = false;
   std::vector<std::string> files;
-  bool options = true;
-  for (int i = 0; i < argc; ++i) {
+  const int refused = readCommandLine(argc, argv, files, [&](int& i) {
     const std::string word = argv[i];
-    if (options && word == "--") {
-      options = false;
-    } else if (options && word == "--limit") {
-      if (limitGiven) return refuse("--limit is given twice");
-      if (i + 1 == argc) return refuse("--limit needs a number from 1 up");
-      if (!readLimit(argv[++i], limit)) {
-        return refuse(std::string("--limit needs a number from 1 up, not '") + argv[i] + "'");
-      }
-      limitGiven = true;
-    } else if (options && word.size() > 1 && word[0] == '-') {
-      return refuse("unknown option '" + word + "'");
-    } else {
-      files.push_back(word);
+    if (word != "--limit") return refuse("unknown option '" + word + "'");
+    if (limitGiven) return refuse("--limit is given twice");
+    if (i + 1 == argc) return refuse("--limit needs a number from 1 up");
+    if (!readLimit(argv[++i], limit)) {
+      return refuse(std::string("--limit needs a number from 1 up, not '") + argv[i] + "'");
     }
-  }
+    limitGiven = true;
+    return -1;
+  });
+  if (refused >= 0) return refused;
   return forEachPuzzle(files, "count", [limit](const std::string& puzzle) {
     const uint64_t found = countSolutions(puzzle.c_str(), limit);
     std::cout << found << (found == limit ? "+\n" : "\n");

@@ -55,18 +55,12 @@ void solveLine(const std::string& line, bool withMoves) {
 int runSolve(int argc, char** argv) {
   bool withMoves = false;
   std::vector<std::string> files;
-  bool options = true;
-  for (int i = 0; i < argc; ++i) {
+  const int refused = readCommandLine(argc, argv, files, [&](int& i) {
     const std::string word = argv[i];
-    if (options && word == "--") {
-      options = false;
-    } else if (options && word == "--moves") {
-      withMoves = true;
-    } else if (options && word.size() > 1 && word[0] == '-') {
-      return refuse("unknown option '" + word + "'");
-    } else {
-      files.push_back(word);
-    }
-  }
+    if (word != "--moves") return refuse("unknown option '" + word + "'");
+    withMoves = true;
+    return -1;
+  });
+  if (refused >= 0) return refused;
   return forEachPuzzle(files, "solve", [withMoves](const std::string& puzzle) { solveLine(puzzle, withMoves); });
 }

@@ -60,6 +60,22 @@ bool readPuzzles(std::istream& in, const std::string& name, const std::string& c
 
 }  // namespace
 
+int readCommandLine(int argc, char** argv, std::vector<std::string>& files, const std::function<int(int& i)>& option) {
+  bool options = true;
+  for (int i = 0; i < argc; ++i) {
+    const std::string word = argv[i];
+    if (options && word == "--") {
+      options = false;
+    } else if (options && word.size() > 1 && word[0] == '-') {
+      const int status = option(i);
+      if (status >= 0) return status;
+    } else {
+      files.push_back(word);
+    }
+  }
+  return -1;
+}
+
 int forEachPuzzle(const std::vector<std::string>& files, const std::string& command,
                   const std::function<void(const std::string&)>& handle) {
   int status = 0;
