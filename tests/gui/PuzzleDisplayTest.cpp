@@ -36,6 +36,25 @@ TEST_F(PuzzleDisplayTest, ShowsShownPlacementsAsLockedFramelessGivens) {
   EXPECT_FALSE(app.updating);
 }
 
+TEST_F(PuzzleDisplayTest, GivensTakeTheRoomOfAFramedCell) {
+  const Gtk::Requisition open = cell(0, 0).size_request();
+  // The top row all givens, then every cell a given (a solved grid), then
+  // all open again.
+  for (int givens : {9, 81, 0}) {
+    SCOPED_TRACE(givens);
+    for (int c = 0; c < 81; ++c) {
+      place(c, c, (c % 9 + c / 9 * 3 + c / 27) % 9);
+      shown[c] = c < givens;
+    }
+    app.showPuzzle(placements, shown);
+    for (int c = 0; c < 81; ++c) {
+      const Gtk::Requisition size = cell(c / 9, c % 9).size_request();
+      EXPECT_EQ(size.height, open.height) << "cell " << c;
+      EXPECT_EQ(size.width, open.width) << "cell " << c;
+    }
+  }
+}
+
 TEST_F(PuzzleDisplayTest, MaskIsIndexedByThePlacementsCell) {
   place(0, 40, 6);  // shown[0] is clear, shown[40] set: shown
   place(5, 2, 3);   // shown[5] is set, shown[2] clear: not shown
