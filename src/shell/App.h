@@ -80,6 +80,9 @@ class App {
   bool updating;
   // Font size in Pango units per pixel of cell width; 0 until measured.
   float fontRatio;
+  // Font size in Pango units per pixel of cell height, measured with
+  // fontRatio: the digits never grow beyond what the window's height holds.
+  float fontPerCellHeight;
   Gdk::Color conflictColor;
   // The last puzzle file opened or saved, offered by the Open and Save dialogs.
   std::string fileName;

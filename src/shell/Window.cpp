@@ -128,4 +128,13 @@ void App::buildWindow(Gtk::Window& mainWindow) {
   // so the digits can from now on keep this ratio of font to cell width.
   const Pango::FontDescription font = cells[0]->get_style()->get_font();
   fontRatio = static_cast<float>(font.get_size()) / static_cast<float>(cells[0]->get_width());
+  fontPerCellHeight = static_cast<float>(font.get_size()) / static_cast<float>(cells[0]->get_height());
+
+  // The window never needs more than its natural size, however large the
+  // digits have grown: it can always be brought back to it in one step, and
+  // the digits shrink to match.
+  Gdk::Geometry natural = {};
+  natural.min_width = mainWindow.size_request().width;
+  natural.min_height = mainWindow.size_request().height;
+  mainWindow.set_geometry_hints(mainWindow, natural, Gdk::HINT_MIN_SIZE);
 }

@@ -33,10 +33,11 @@ class FontScalingTest : public gui::AppTest {
   static int styleSize(Gtk::Entry& cell) { return cell.get_style()->get_font().get_size(); }
   static int modifierSize(Gtk::Entry& cell) { return cell.get_modifier_style()->get_font().get_size(); }
 
-  // Asks for a new window width and lets the toolkit settle until the
-  // window and the grid have stopped changing size.
-  void resizeTo(int width) {
-    window.resize(width, startHeight);
+  // Asks for a new window size and lets the toolkit settle until the window
+  // and the grid have stopped changing size. The digits are held to the
+  // grid's height: the window is made tall enough that the width rules.
+  void resizeTo(int width, int height = 1000) {
+    window.resize(width, height);
     int stableRounds = 0;
     int lastWindow = -1, lastCell = -1;
     for (int round = 0; round < 300 && stableRounds < 10; ++round) {
@@ -100,6 +101,23 @@ TEST_F(FontScalingTest, NarrowingShrinksThemAgain) {
   EXPECT_LT(shrunk / 1024, grown / 1024);
   expectAllCellsAt(shrunk);
   EXPECT_TRUE(isSizeForAWidthSeen(shrunk)) << shrunk;
+}
+
+// However large the digits have grown, the window takes the size asked for,
+// its natural size included, in one step, and the grid fits in its height.
+TEST_F(FontScalingTest, TheWindowTakesTheSizeAskedForAndTheGridFitsInIt) {
+  const struct {
+    int width, height;
+  } sizes[] = {{1250, 1000}, {startWidth, startHeight}, {1280, 400}, {1280, 761}, {startWidth, startHeight}};
+  Gtk::Widget& grid = *app.cells[0]->get_parent();
+  for (const auto& size : sizes) {
+    SCOPED_TRACE(std::to_string(size.width) + "x" + std::to_string(size.height));
+    resizeTo(size.width, size.height);
+    EXPECT_EQ(window.get_width(), size.width);
+    EXPECT_EQ(window.get_height(), size.height);
+    EXPECT_LE(grid.size_request().height, grid.get_height()) << "the rows need more height than the grid has";
+  }
+  EXPECT_EQ(styleSize(*app.cells[0]) / 1024, startSize / 1024) << "back at the natural size, the digits are too";
 }
 
 // A point spans several pixels of cell width: widening pixel by pixel
