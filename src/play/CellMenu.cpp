@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/App.h"
+#include "shell/Translation.h"
 
 namespace {
 
@@ -22,11 +23,11 @@ Gtk::SeparatorMenuItem* separator() {
 // items. Hint serves only an open, empty cell.
 void App::cellMenu(Gtk::Menu* menu, int cell) {
   Gtk::Entry& entry = cellAt(cell / 9, cell % 9);
-  Gtk::MenuItem* undoItem = commandItem("Undo", history.canUndo());
+  Gtk::MenuItem* undoItem = commandItem(_("Undo"), history.canUndo());
   undoItem->signal_activate().connect(sigc::mem_fun(*this, &App::undo));
-  Gtk::MenuItem* redoItem = commandItem("Redo", history.canRedo());
+  Gtk::MenuItem* redoItem = commandItem(_("Redo"), history.canRedo());
   redoItem->signal_activate().connect(sigc::mem_fun(*this, &App::redo));
-  Gtk::MenuItem* hintItem = commandItem("Hint", entry.get_editable() && entry.get_text().empty());
+  Gtk::MenuItem* hintItem = commandItem(_("Hint"), entry.get_editable() && entry.get_text().empty());
   hintItem->signal_activate().connect(sigc::bind(sigc::mem_fun(*this, &App::hint), cell));
 
   menu->prepend(*separator());

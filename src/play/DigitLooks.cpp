@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "play/GridLooks.h"
 #include "shell/App.h"
+#include "shell/Translation.h"
 
 namespace {
 
@@ -26,8 +27,6 @@ void paintText(Gtk::Entry& cell, TextLook look) {
   cell.modify_text(Gtk::STATE_NORMAL, colour);
 }
 
-const char kSolvedDescription[] = "Solved: every row, column and box holds the digits 1 to 9.";
-
 }  // namespace
 
 // The one place that colours the digits, after the conflict marking.
@@ -38,7 +37,7 @@ void App::showLooks() {
   for (int cell = 0; cell < kCellCount; ++cell) paintText(cellAt(cell / 9, cell % 9), looks[cell]);
   if (!window) return;
   // What the green says, for a screen reader to announce.
-  const Glib::ustring description = solved ? kSolvedDescription : "";
+  const Glib::ustring description = solved ? _("Solved: every row, column and box holds the digits 1 to 9.") : "";
   Glib::RefPtr<Atk::Object> accessible = window->get_accessible();
   if (accessible->get_description() != description) accessible->set_description(description);
 }

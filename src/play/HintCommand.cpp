@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "play/Hint.h"
 #include "shell/App.h"
+#include "shell/Translation.h"
 
 namespace {
 
-const char kNoHint[] =
-    "<b><big>No hint</big></b>\n\nThe digits entered so far cannot all be right: the grid has no solution with them.";
+Glib::ustring noHintMarkup() {
+  return Glib::ustring("<b><big>") + _("No hint") + "</big></b>\n\n" +
+         _("The digits entered so far cannot all be right: the grid has no solution with them.");
+}
 
 }  // namespace
 
@@ -21,7 +24,7 @@ void App::hint(int cell) {
     // The repeats are the answer; a grid just opened has not marked them yet.
     cellChanged();
   } else {
-    Gtk::MessageDialog dialog(kNoHint, true, Gtk::MESSAGE_ERROR, Gtk::BUTTONS_OK, true);
+    Gtk::MessageDialog dialog(noHintMarkup(), true, Gtk::MESSAGE_ERROR, Gtk::BUTTONS_OK, true);
     dialog.run();
   }
 }
