@@ -18,9 +18,13 @@ void App::solvePuzzle() {
   unsigned char shown[kCellCount] = {};
   unsigned char used[kUsedTablesSize] = {};
 
-  // A repeated digit is already painted red by the reader; nothing more.
+  // A repeated digit is painted red by the reader; nothing more, but undo
+  // must come back to the grid with its marks as they now are.
   const int top = readGrid(placements, used, shown);
-  if (top < 0) return;
+  if (top < 0) {
+    recordChange(false);
+    return;
+  }
 
   MoveList moves;
   if (solveGivens(placements, top, shown, moves)) {

@@ -220,6 +220,15 @@ class Tessary:
         attributes = self.cells[i].queryText().getDefaultAttributes()
         return "bg-color:65535,0,0" in attributes
 
+    def focused(self):
+        """The cell that has the focus, or None."""
+        return next((i for i in range(81) if self.cells[i].getState().contains(pyatspi.STATE_FOCUSED)), None)
+
+    def text_colour(self, i):
+        """The cell's text colour as its text attributes report it, 16 bits a channel."""
+        attributes = self.cells[i].queryText().getDefaultAttributes()
+        return tuple(int(v) for v in re.search(r"fg-color:(\d+),(\d+),(\d+)", attributes).groups())
+
     def extents(self, i):
         return self.cells[i].queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
 
@@ -280,11 +289,14 @@ class Tessary:
         self.key("Return")
         self.no_dialog_left()
 
-    def click_cell(self, i):
+    def click_cell(self, i, button=1):
+        """Clicks a cell; a left click waits for the focus (a right click
+        opens the cell's menu, which takes the focus itself)."""
         e = self.extents(i)
-        xdotool("mousemove", e.x + e.width // 2, e.y + e.height // 2, "click", "1")
-        wait_until(lambda: self.cells[i].getState().contains(pyatspi.STATE_FOCUSED), 5,
-                   "the cell to take the focus")
+        xdotool("mousemove", e.x + e.width // 2, e.y + e.height // 2, "click", button)
+        if button == 1:
+            wait_until(lambda: self.cells[i].getState().contains(pyatspi.STATE_FOCUSED), 5,
+                       "the cell to take the focus")
 
     def type(self, text):
         # "--" lets a text that begins with "-" be typed, not read as an option.

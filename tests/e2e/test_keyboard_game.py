@@ -4,61 +4,32 @@ typed and replaced, a hint, a Clear undone, and the last digit that turns
 the grid green."""
 
 import re
+import sys
 
-import pyatspi
-
-from tessary_e2e import Tessary, check, run, wait_until
+from tessary_e2e import Tessary, check, cli_solve, run, wait_until
 
 CODE_TITLE = re.compile(r"^Tessary \((05-?\d+)\)$")
 
 
-def peers(i):
-    r, c = divmod(i, 9)
-    box = [(r // 3 * 3 + k // 3) * 9 + c // 3 * 3 + k % 3 for k in range(9)]
-    return set(range(r * 9, r * 9 + 9)) | set(range(c, 81, 9)) | set(box)
-
-
 def solution(grid):
-    """One completion of grid by plain search, the most constrained cell first."""
-    cells = list(grid)
-
-    def search():
-        empty = [(len({cells[j] for j in peers(i)}), i) for i in range(81) if cells[i] == "0"]
-        if not empty:
-            return True
-        i = max(empty)[1]
-        for digit in "123456789":
-            if digit not in {cells[j] for j in peers(i)}:
-                cells[i] = digit
-                if search():
-                    return True
-        cells[i] = "0"
-        return False
-    check(search(), "no completion of " + grid)
-    return "".join(cells)
-
-
-def focused(t):
-    return next((i for i in range(81) if t.cells[i].getState().contains(pyatspi.STATE_FOCUSED)), None)
+    """The grid as Solve completes it, from tessary-cli."""
+    result = cli_solve(sys.argv[2], grid)
+    check(result.startswith("solved "), "no completion of %s: %s" % (grid, result))
+    return result.split()[1]
 
 
 def go(t, target):
     """Walks the focus to a cell with the arrow keys, givens included."""
-    while focused(t) != target:
-        here = focused(t)
+    while t.focused() != target:
+        here = t.focused()
         (r, c), (tr, tc) = divmod(here, 9), divmod(target, 9)
         key = "Down" if tr > r else "Up" if tr < r else "Right" if tc > c else "Left"
         t.key(key)
-        wait_until(lambda: focused(t) != here, 5, "the focus to leave cell %d by %s" % (here, key))
-
-
-def text_colour(t, i):
-    attributes = t.cells[i].queryText().getDefaultAttributes()
-    return tuple(int(v) for v in re.search(r"fg-color:(\d+),(\d+),(\d+)", attributes).groups())
+        wait_until(lambda: t.focused() != here, 5, "the focus to leave cell %d by %s" % (here, key))
 
 
 def is_green(t, i):
-    r, g, b = text_colour(t, i)
+    r, g, b = t.text_colour(i)
     return g > r and g > b
 
 
@@ -68,9 +39,9 @@ def keyboard_game(binary):
         t.key("alt+g")
         code = wait_until(lambda: CODE_TITLE.match(t.title()), 10, "a seed code in the title").group(0)
         givens = wait_until(lambda: t.grid() if t.grid() != "0" * 81 else None, 5, "the givens")
-        if focused(t) is None:
+        if t.focused() is None:
             t.key("Tab")
-        wait_until(lambda: focused(t) is not None, 5, "a cell with the focus")
+        wait_until(lambda: t.focused() is not None, 5, "a cell with the focus")
         open_cells = [i for i in range(81) if givens[i] == "0"]
 
         # A hint in the first open cell, a digit typed in the second.

@@ -17,9 +17,17 @@ changes the grid, so the colours are not judged until then. Every command
 is checked for what it must leave behind. Files are written only in a
 temporary folder, and Quit comes only at the end.
 
-Solve runs only when the grid holds at least MIN_DIGITS_TO_SOLVE digits or
-is a generated puzzle with the player's digits added: a sparse grid of
-random digits can keep the solver searching for minutes.
+Undo, redo, hints and the arrow keys come in too. Undo, by Ctrl+Z or the
+cell menu, followed by as many redos gives back the very same window: texts,
+locks, red marks and title. A hint fills an open empty cell with the digit
+tessary-cli's solve gives, leaves a grid with repeats as it is, and says
+"No hint" for a grid without solution; it writes nothing on standard
+output. The arrows move the focus to the neighbouring cell, stopping at the
+grid's edge.
+
+Solve and hints run only when the grid holds at least MIN_DIGITS_TO_SOLVE
+digits or is a generated puzzle with the player's digits added: a sparse
+grid of random digits can keep the solver searching for minutes.
 """
 
 import os
@@ -87,6 +95,28 @@ class Play:
     def locked(self):
         return [not self.t.editable(i) for i in range(81)]
 
+    def window(self):
+        """All that undo must bring back: texts, red marks, locks and title."""
+        texts, reds = self.state()
+        return texts, reds, self.locked(), self.t.title()
+
+    def menu_item(self, cell, label):
+        """Right-clicks a cell and clicks an item of its menu; a greyed
+        item closes the menu with Escape instead."""
+        t = self.t
+        t.click_cell(cell, button=3)
+        item = wait_until(lambda: pyatspi.findDescendant(
+            t.app, lambda a: a.getRoleName() == "menu item" and a.name == label and
+            a.getState().contains(pyatspi.STATE_SHOWING)), 5, "the menu item " + label)
+        if not item.getState().contains(pyatspi.STATE_SENSITIVE):
+            t.key("Escape")
+            return
+        e = item.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        xdotool("mousemove", e.x + e.width // 2, e.y + e.height // 2, "click", "1")
+
+    def solvable_size(self, grid):
+        return sum(c != "0" for c in grid) >= MIN_DIGITS_TO_SOLVE or self.generated
+
     # --- actions ------------------------------------------------------------
     def keystroke(self):
         t, rng = self.t, self.rng
@@ -117,6 +147,76 @@ class Play:
             check(not locked_before[i] or texts[i] == before[i], "%s changed locked cell %d" % (what, i))
         if texts != before:
             self.stale = False
+
+    def undo_redo(self):
+        t, rng = self.t, self.rng
+        before = self.window()
+        steps = rng.randint(1, 3)
+        t.focus()
+        for _ in range(steps):
+            if rng.random() < 0.3:
+                self.menu_item(rng.randrange(81), "Undo")
+            else:
+                t.key("ctrl+z")
+        time.sleep(0.1)
+        # The colours are those of the state undone to, which may be a grid just opened.
+        stale, self.stale = self.stale, True
+        self.judge("undo")
+        self.stale = stale
+        t.key(*[rng.choice(["ctrl+y", "ctrl+shift+z"]) for _ in range(steps)])
+        wait_until(lambda: self.window() == before, 5, "%d undos and redos to give back the window" % steps)
+
+    def hint(self):
+        t, rng = self.t, self.rng
+        grid = t.grid()
+        if not self.solvable_size(grid):
+            return
+        cell = rng.randrange(81)
+        printed = t.stdout()
+        t.focus()
+        if rng.random() < 0.3:
+            self.menu_item(cell, "Hint")
+        else:
+            t.click_cell(cell)
+            t.key("ctrl+h")
+        what = "hint in cell %d of %s" % (cell, grid)
+        if grid[cell] != "0" or not t.editable(cell):
+            time.sleep(0.05)
+            check(t.grid() == grid, what + " changed the grid")
+        elif conflicts(grid):
+            # The repeats are the answer, marked also on a grid just opened.
+            wait_until(lambda: {i for i in range(81) if t.marked_red(i)} == conflicts(grid), 5, "the repeats red")
+            check(t.grid() == grid, what + " changed a grid with repeats")
+            self.stale = False
+        else:
+            expected = cli_solve(CLI, grid)
+            if expected.startswith("solved "):
+                digit = expected.split()[1][cell]
+                wait_until(lambda: t.text(cell) == digit, 10, "the hinted digit %s" % digit)
+                check(t.editable(cell), what + " locked the cell")
+                self.stale = False
+            else:
+                alert = t.alert(10)
+                check("No hint" in " ".join(t.labels(alert)), "the message says %s" % t.labels(alert))
+                t.answer(alert)
+                check(t.grid() == grid, what + " changed a grid without solution")
+        check(t.stdout() == printed, what + " wrote on standard output")
+        self.judge(what)
+
+    def arrows(self):
+        t, rng = self.t, self.rng
+        cell = rng.randrange(81)
+        keys = [rng.choice(["Up", "Down", "Left", "Right"]) for _ in range(rng.randint(1, 5))]
+        row, col = divmod(cell, 9)
+        for key in keys:
+            row = min(8, max(0, row + {"Up": -1, "Down": 1}.get(key, 0)))
+            col = min(8, max(0, col + {"Left": -1, "Right": 1}.get(key, 0)))
+        grid = t.grid()
+        t.focus()
+        t.click_cell(cell)
+        t.key(*keys)
+        wait_until(lambda: t.focused() == row * 9 + col, 5, "%s from cell %d to reach cell %d" % (keys, cell, row * 9 + col))
+        check(t.grid() == grid, "the arrows changed the grid")
 
     def generate(self):
         t = self.t
@@ -155,8 +255,7 @@ class Play:
     def solve(self):
         t = self.t
         grid = t.grid()
-        digits = sum(c != "0" for c in grid)
-        if digits < MIN_DIGITS_TO_SOLVE and not self.generated:
+        if not self.solvable_size(grid):
             return
         t.press("Solve")
         repeats = conflicts(grid)
@@ -333,6 +432,7 @@ def main():
         with open(os.path.join(folder, name), "wb") as f:
             f.write(content)
     actions = [("keystroke", 80), ("generate", 4), ("load_seed", 3), ("solve", 4), ("clear", 2),
+               ("undo_redo", 6), ("hint", 4), ("arrows", 4),
                ("save", 3), ("open", 3), ("about", 1)]
     names = [name for name, _ in actions]
     weights = [weight for _, weight in actions]
