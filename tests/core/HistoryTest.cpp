@@ -7,60 +7,39 @@
 
 namespace {
 
-// A state told apart by its title alone.
-GridSnapshot state(int n) {
-  GridSnapshot s;
-  s.title = std::to_string(n);
-  return s;
-}
-
-TEST(HistoryTest, UndoAndRedoWalkTheStatesInOrder) {
-  History history;
-  EXPECT_FALSE(history.canUndo());
-  for (int n = 1; n <= 3; ++n) history.record(state(n));
-  EXPECT_FALSE(history.canRedo());
-  EXPECT_EQ(history.undo().title, "2");
-  EXPECT_EQ(history.undo().title, "1");
-  EXPECT_EQ(history.undo().title, "");
-  EXPECT_EQ(history.undo().title, "") << "the first state stays at the start";
-  EXPECT_EQ(history.redo().title, "1");
-  EXPECT_EQ(history.redo().title, "2");
-  EXPECT_EQ(history.redo().title, "3");
-  EXPECT_EQ(history.redo().title, "3") << "the last state stays at the end";
-}
-
-TEST(HistoryTest, NewChangeAfterUndoDropsTheRedoSteps) {
-  History history;
-  for (int n = 1; n <= 3; ++n) history.record(state(n));
-  history.undo();
-  history.undo();
-  history.record(state(9));
-  EXPECT_FALSE(history.canRedo());
-  EXPECT_EQ(history.undo().title, "1");
-  EXPECT_EQ(history.redo().title, "9");
-}
-
-TEST(HistoryTest, KeepsTheNewestStepsUpToItsLimit) {
-  History history(3);
-  for (int n = 1; n <= 5; ++n) history.record(state(n));
-  int steps = 0;
-  while (history.canUndo()) {
-    history.undo();
-    ++steps;
+// A history through the states "1".."n" (told apart by their titles),
+// followed by the given steps: 'u' undo, 'r' redo, a digit a new state.
+// Returns the title shown after each step.
+std::string play(int n, const std::string& steps, std::size_t limit = History::kStepLimit) {
+  History history(limit);
+  for (int i = 1; i <= n; ++i) history.record(GridSnapshot{std::string(81, '0'), {}, {}, std::to_string(i), false});
+  std::string shown;
+  for (char step : steps) {
+    if (step == 'u') {
+      shown += history.undo().title + ",";
+    } else if (step == 'r') {
+      shown += history.redo().title + ",";
+    } else {
+      history.record(GridSnapshot{std::string(81, '0'), {}, {}, std::string(1, step), false});
+      shown += history.current().title + ",";
+    }
   }
-  EXPECT_EQ(steps, 3);
-  EXPECT_EQ(history.current().title, "2");
+  return shown;
+}
+
+TEST(HistoryTest, UndoAndRedoWalkTheStatesAndANewChangeDropsRedo) {
+  EXPECT_EQ(play(3, "uuuurrrr"), "2,1,,,1,2,3,3,") << "both ends stay put";
+  EXPECT_EQ(play(3, "uu9rur"), "2,1,9,9,1,9,");
+  EXPECT_EQ(play(5, "uuuuuu", 3), "4,3,2,2,2,2,") << "only the newest three steps are kept";
 }
 
 TEST(HistoryTest, AmendChangesTheStateUndoReturnsTo) {
   History history;
-  history.record(state(1));
-  GridSnapshot marked = state(1);
+  GridSnapshot marked;
   marked.marked.set(40);
   history.amend(marked);
-  history.record(state(2));
+  history.record(GridSnapshot{});
   EXPECT_TRUE(history.undo().marked.test(40));
-  EXPECT_FALSE(history.undo().marked.any());
 }
 
 }  // namespace

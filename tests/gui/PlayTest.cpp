@@ -29,15 +29,16 @@ class PlayTest : public gui::AppTest {
     gdk_event_free(event);
   }
   std::string state() { return look() + window.get_title(); }
-  // The labels and sensitivity of the items above the cell menu's own.
+  // The labels and sensitivity of the cell menu's first, second and fourth
+  // items (the third is a separator).
   std::string menuOf(int row, int col) {
     Gtk::Menu menu;
     g_signal_emit_by_name(cell(row, col).gobj(), "populate-popup", menu.gobj());
+    const std::vector<Gtk::Widget*> items = menu.get_children();
     std::string shown;
-    for (Gtk::Widget* item : menu.get_children()) {
-      if (shown.size() >= 15) break;
-      auto* label = dynamic_cast<Gtk::Label*>(static_cast<Gtk::MenuItem*>(item)->get_child());
-      if (label) shown += label->get_text() + (item->is_sensitive() ? "+ " : "- ");
+    for (int i : {0, 1, 3}) {
+      auto* label = dynamic_cast<Gtk::Label*>(static_cast<Gtk::MenuItem*>(items.at(i))->get_child());
+      shown += (label ? label->get_text() : Glib::ustring("?")) + (items[i]->is_sensitive() ? "+ " : "- ");
     }
     return shown;
   }
