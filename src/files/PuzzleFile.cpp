@@ -2,7 +2,10 @@
 #include "files/PuzzleFile.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include <cerrno>
 
 #include <cstdio>
 #include <iostream>
@@ -40,7 +43,38 @@ int readPuzzleFile(const std::string& path, std::string& text) {
   return 0;
 }
 
-int writePuzzleFile(const std::string& path, const std::string& puzzle) {
+namespace {
+
+// Where a save writes: the file itself, or the file a symbolic link (or a
+// chain of them) leads to, so that the link stays a link.
+std::string linkTarget(const std::string& path) {
+  std::string target = path;
+  for (int hops = 0; hops < 40; ++hops) {
+    char buffer[4096];
+    const ssize_t length = readlink(target.c_str(), buffer, sizeof buffer);
+    if (length < 0 || static_cast<std::size_t>(length) == sizeof buffer) return target;
+    const std::string next(buffer, static_cast<std::size_t>(length));
+    const std::size_t slash = target.rfind('/');
+    target = next[0] == '/' || slash == std::string::npos ? next : target.substr(0, slash + 1) + next;
+  }
+  return target;
+}
+
+// Writes every byte to an open file and flushes it to the disk.
+bool writeAll(int fd, const std::string& bytes) {
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t now = write(fd, bytes.data() + done, bytes.size() - done);
+    if (now < 0 && errno == EINTR) continue;
+    if (now <= 0) return false;
+    done += static_cast<std::size_t>(now);
+  }
+  return fsync(fd) == 0;
+}
+
+// The old way, for what cannot be replaced by renaming: named pipes,
+// devices, and files in folders where no new file may be made.
+int writeInPlace(const std::string& path, const std::string& puzzle) {
   std::FILE* file = openWithoutWaiting(path, true);
   if (!file) {
     std::cerr << "savePuzzle: open failed!\n";
@@ -53,6 +87,62 @@ int writePuzzleFile(const std::string& path, const std::string& puzzle) {
   if (written != puzzle.size() || !closed) {
     std::cerr << "savePuzzle: write failed!\n";
     return -1;
+  }
+  return 0;
+}
+
+// The permissions a new file gets: what fopen would give, 0666 less the umask.
+mode_t newFileMode() {
+  const mode_t mask = umask(0);
+  umask(mask);
+  return 0666 & ~mask;
+}
+
+}  // namespace
+
+int writePuzzleFile(const std::string& path, const std::string& puzzle) {
+  const std::string target = linkTarget(path);
+  struct stat old;
+  const bool exists = stat(target.c_str(), &old) == 0;
+  // Renaming would cut a file with several names from the others.
+  if (target.empty() || (exists && (!S_ISREG(old.st_mode) || old.st_nlink > 1))) {
+    return writeInPlace(target, puzzle);
+  }
+
+  // The new content goes to a file of its own beside the old one and only
+  // then takes its name, so a save that fails half-way (a full disk, the
+  // program killed) leaves the old puzzle as it was.
+  const std::size_t slash = target.rfind('/');
+  const std::string folder = slash == std::string::npos ? "." : target.substr(0, slash + 1);
+  std::string temporary = (slash == std::string::npos ? "" : folder) + "." +
+                          target.substr(slash == std::string::npos ? 0 : slash + 1) + ".XXXXXX";
+  const int fd = mkstemp(&temporary[0]);
+  if (fd < 0) {
+    // A folder that takes no new file can still hold a writable file.
+    if (errno == EACCES || errno == EPERM || errno == EROFS) return writeInPlace(target, puzzle);
+    std::cerr << (errno == ENOSPC || errno == EDQUOT ? "savePuzzle: write failed!\n" : "savePuzzle: open failed!\n");
+    return -1;
+  }
+  // The old file's owner, where it is not the player's own and cannot be
+  // given to the new one: only writing in place keeps it.
+  if (exists && (old.st_uid != geteuid() || old.st_gid != getegid()) && fchown(fd, old.st_uid, old.st_gid) != 0) {
+    close(fd);
+    unlink(temporary.c_str());
+    return writeInPlace(target, puzzle);
+  }
+  bool saved = fchmod(fd, exists ? old.st_mode & 07777 : newFileMode()) == 0;
+  saved = writeAll(fd, puzzle) && saved;
+  saved = close(fd) == 0 && saved;
+  if (!saved || rename(temporary.c_str(), target.c_str()) != 0) {
+    unlink(temporary.c_str());
+    std::cerr << "savePuzzle: write failed!\n";
+    return -1;
+  }
+  // The new name itself reaches the disk with its folder.
+  const int folderFd = open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+  if (folderFd >= 0) {
+    fsync(folderFd);
+    close(folderFd);
   }
   return 0;
 }

@@ -15,8 +15,14 @@
 // cannot be opened for reading.
 int readPuzzleFile(const std::string& path, std::string& text);
 
-// Writes puzzle to path, creating the file or replacing what it held.
+// Writes puzzle to path, creating the file or replacing what it held. An
+// ordinary file is replaced whole: the puzzle is written to a new file in
+// the same folder, flushed to the disk and renamed over the old one, which
+// keeps its permissions; a symbolic link is followed to the file it names.
+// Where that cannot be done (named pipes, devices, a folder that takes no
+// new file) the file is written in place.
 // Returns 0 once every byte is written and the file closed; -1 after
 // "savePuzzle: open failed!" when it cannot be opened for writing, or after
-// "savePuzzle: write failed!" when writing or closing fails (a full disk).
+// "savePuzzle: write failed!" when writing or closing fails (a full disk),
+// the old file then being left as it was.
 int writePuzzleFile(const std::string& path, const std::string& puzzle);

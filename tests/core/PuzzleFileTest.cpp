@@ -2,10 +2,15 @@
 // Puzzle files as Open and Save meet them: ordinary files, and the folders,
 // pipes, huge files, full disks and odd names no one means to give them.
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/mount.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <csignal>
 #include <iostream>
 #include <string>
 #include <utility>
@@ -109,10 +114,22 @@ TEST_F(PuzzleFileTest, NamedPipesNeverWait) {
 
 TEST_F(PuzzleFileTest, WritesExactlyThePuzzleOverWhateverWasThere) {
   writeFile(dir.path("old"), std::string(200, '7'));
-  for (const std::string& path : {dir.path("new"), dir.path("old")}) {
+  ASSERT_EQ(chmod(dir.path("old").c_str(), 0640), 0);
+  // A link keeps pointing at its file, which takes the puzzle.
+  ASSERT_EQ(symlink("old", dir.path("link").c_str()), 0);
+  for (const std::string& path : {dir.path("new"), dir.path("old"), dir.path("link")}) {
     EXPECT_EQ(writePuzzleFile(path, kPuzzle), 0);
     EXPECT_EQ(readFile(path), kPuzzle);
   }
+  struct stat seen;
+  ASSERT_EQ(lstat(dir.path("link").c_str(), &seen), 0);
+  EXPECT_TRUE(S_ISLNK(seen.st_mode));
+  ASSERT_EQ(stat(dir.path("old").c_str(), &seen), 0);
+  EXPECT_EQ(seen.st_mode & 07777, 0640u) << "the old file's permissions stay";
+  const mode_t mask = umask(0);
+  umask(mask);
+  ASSERT_EQ(stat(dir.path("new").c_str(), &seen), 0);
+  EXPECT_EQ(seen.st_mode & 07777, 0666u & ~mask) << "a new file is made as fopen makes it";
 }
 
 // Bytes that reach no disk make a failed save, not a saved puzzle.
@@ -120,6 +137,71 @@ TEST_F(PuzzleFileTest, AFullDiskIsAFailure) {
   StreamCapture err(std::cerr);
   EXPECT_EQ(writePuzzleFile("/dev/full", kPuzzle), -1);
   EXPECT_EQ(err.text(), "savePuzzle: write failed!\n");
+}
+
+// The files in a folder, by name.
+std::vector<std::string> filesIn(const std::string& folder) {
+  std::vector<std::string> names;
+  if (DIR* listing = opendir(folder.c_str())) {
+    while (dirent* entry = readdir(listing)) {
+      if (std::string(entry->d_name) != "." && std::string(entry->d_name) != "..") names.push_back(entry->d_name);
+    }
+    closedir(listing);
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+// A save that fails part of the way leaves the old file as it was, and no
+// other file behind: a file size limit that stops the write after 10 bytes,
+// and a full disk (a small tmpfs, where the test may mount one).
+TEST_F(PuzzleFileTest, AFailedSaveLeavesTheOldFileWhole) {
+  const std::string old(81, '1');
+  const auto expectKept = [&](const std::string& folder, const std::vector<std::string>& others) {
+    std::vector<std::string> before = others;
+    before.push_back("kept.sudoku");
+    std::sort(before.begin(), before.end());
+    StreamCapture err(std::cerr);
+    EXPECT_EQ(writePuzzleFile(folder + "/kept.sudoku", kPuzzle), -1);
+    EXPECT_EQ(err.text(), "savePuzzle: write failed!\n");
+    EXPECT_EQ(readFile(folder + "/kept.sudoku"), old);
+    EXPECT_EQ(filesIn(folder), before);
+  };
+  {
+    SCOPED_TRACE("file size limit");
+    writeFile(dir.path("kept.sudoku"), old);
+    rlimit saved;
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    rlimit small = saved;
+    small.rlim_cur = 10;
+    const sighandler_t handler = signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    expectKept(dir.dir(), {});
+    setrlimit(RLIMIT_FSIZE, &saved);
+    signal(SIGXFSZ, handler);
+  }
+  const std::string disk = dir.path("disk");
+  ASSERT_EQ(mkdir(disk.c_str(), 0755), 0);
+  if (geteuid() != 0 || mount("tessary-test", disk.c_str(), "tmpfs", 0, "size=16k") != 0) {
+    GTEST_SKIP() << "a full disk needs a tmpfs, which only root can mount: not tried";
+  }
+  struct Unmount {
+    std::string at;
+    ~Unmount() { umount(at.c_str()); }
+  } unmount{disk};
+  {
+    SCOPED_TRACE("full disk");
+    writeFile(disk + "/kept.sudoku", old);
+    // Whatever room is left, the filler takes.
+    const int filler = open((disk + "/filler").c_str(), O_WRONLY | O_CREAT, 0600);
+    const std::string block(512, 'x');
+    while (write(filler, block.data(), block.size()) > 0) {
+    }
+    while (write(filler, block.data(), 1) > 0) {
+    }
+    close(filler);
+    expectKept(disk, {"filler"});
+  }
 }
 
 // Paths are bytes: blanks, quotes, markup characters, a line break, a
