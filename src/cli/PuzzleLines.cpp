@@ -14,8 +14,9 @@ bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
 // "generate" prints it (the code, a blank, the puzzle) gives its puzzle. The
 // line has no blanks at its end.
 std::size_t puzzleStart(const std::string& line) {
-  const std::size_t blank = line.find_last_of(" \t\r");
-  return blank == std::string::npos ? 0 : blank + 1;
+  std::size_t start = line.size();
+  while (start > 0 && !isBlank(line[start - 1])) --start;
+  return start;
 }
 
 // Why the puzzle of a line, from start on, is not one (81 characters,
