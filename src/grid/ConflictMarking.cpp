@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "grid/CellColours.h"
 #include "grid/GridReader.h"
 #include "shell/App.h"
 
@@ -12,20 +13,9 @@ bool holdsDigit(const Glib::ustring& text) {
   return first >= '1' && first <= '9';
 }
 
-// Marks a cell in the conflict colour or returns it to the theme's. Every
-// change of a cell's override restyles it and makes the toolkit lay out and
-// redraw the grid, so a cell that already looks right is left alone.
+// Marks a cell in the conflict colour or returns it to the theme's.
 void paint(Gtk::Entry& cell, bool conflict, const Gdk::Color& colour) {
-  const GtkRcStyle* style = gtk_widget_get_modifier_style(GTK_WIDGET(cell.gobj()));
-  const bool marked = (style->color_flags[GTK_STATE_NORMAL] & GTK_RC_BASE) != 0;
-  if (conflict) {
-    const GdkColor& now = style->base[GTK_STATE_NORMAL];
-    const bool same = marked && now.red == colour.get_red() && now.green == colour.get_green() &&
-                      now.blue == colour.get_blue();
-    if (!same) cell.modify_base(Gtk::STATE_NORMAL, colour);
-  } else if (marked) {
-    cell.unset_base(Gtk::STATE_NORMAL);
-  }
+  setColour(cell, CellColour::Base, conflict ? &colour : nullptr);
 }
 
 }  // namespace

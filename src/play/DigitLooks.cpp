@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "grid/CellColours.h"
 #include "play/GridLooks.h"
 #include "shell/App.h"
 #include "shell/Translation.h"
@@ -10,21 +11,9 @@ namespace {
 // focus, a green for a grid the player has solved.
 Gdk::Color textColour(TextLook look) { return Gdk::Color(look == TextLook::SameDigit ? "#1a5fb4" : "#1b7a34"); }
 
-// Like the conflict colour, an override is only changed where it differs:
-// every change restyles the cell.
 void paintText(Gtk::Entry& cell, TextLook look) {
-  const GtkRcStyle* style = gtk_widget_get_modifier_style(GTK_WIDGET(cell.gobj()));
-  const bool coloured = (style->color_flags[GTK_STATE_NORMAL] & GTK_RC_TEXT) != 0;
-  if (look == TextLook::Plain) {
-    if (coloured) cell.unset_text(Gtk::STATE_NORMAL);
-    return;
-  }
   const Gdk::Color colour = textColour(look);
-  const GdkColor& now = style->text[GTK_STATE_NORMAL];
-  if (coloured && now.red == colour.get_red() && now.green == colour.get_green() && now.blue == colour.get_blue()) {
-    return;
-  }
-  cell.modify_text(Gtk::STATE_NORMAL, colour);
+  setColour(cell, CellColour::Text, look == TextLook::Plain ? nullptr : &colour);
 }
 
 }  // namespace

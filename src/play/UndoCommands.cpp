@@ -1,14 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "grid/CellColours.h"
 #include "play/GridLooks.h"
 #include "shell/App.h"
-
-namespace {
-
-bool isMarked(Gtk::Entry& cell) {
-  return (gtk_widget_get_modifier_style(GTK_WIDGET(cell.gobj()))->color_flags[GTK_STATE_NORMAL] & GTK_RC_BASE) != 0;
-}
-
-}  // namespace
 
 GridSnapshot App::snapshot() {
   GridSnapshot now;
@@ -16,7 +9,7 @@ GridSnapshot App::snapshot() {
   for (int cell = 0; cell < kCellCount; ++cell) {
     Gtk::Entry& entry = cellAt(cell / 9, cell % 9);
     now.locked[cell] = !entry.get_editable();
-    now.marked[cell] = isMarked(entry);
+    now.marked[cell] = hasColour(entry, CellColour::Base);
   }
   now.title = titleText;
   return now;
@@ -46,7 +39,7 @@ void App::restore(const GridSnapshot& state) {
     const char digit = state.grid[cell];
     entry.set_text(digit == '0' ? Glib::ustring() : Glib::ustring(1, digit));
     setLocked(entry, state.locked[cell]);
-    if (state.marked[cell]) entry.modify_base(Gtk::STATE_NORMAL, conflictColor);
+    if (state.marked[cell]) setColour(entry, CellColour::Base, &conflictColor);
   }
   updating = false;
   if (state.title != titleText) setTitle(state.title);
