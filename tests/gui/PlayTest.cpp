@@ -166,4 +166,16 @@ TEST_F(PlayTest, OnlyThePlayersCorrectFullGridTurnsGreen) {
   EXPECT_EQ(textColours(), std::string(81, 'g')) << "redo brings back the player's solved grid";
 }
 
+TEST_F(PlayTest, HintOnAGridWithoutSolutionSaysSoAndFillsNothing) {
+  // The bottom right cell can take no digit: its row lacks a 2, its column has one.
+  const std::string grid = "034678912" + std::string(63, '0') + "143769850";
+  app.setFromString(grid);
+  const auto message = gui::expectMessage();
+  app.hint(40);
+  gui::expectFailureBox(*message);
+  EXPECT_EQ(message->markup, "<b><big>No hint</big></b>\n\n"
+                             "The digits entered so far cannot all be right: the grid has no solution with them.");
+  EXPECT_EQ(gridText(), grid);
+}
+
 }  // namespace
