@@ -6,7 +6,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-
 #include <cstdio>
 #include <iostream>
 
@@ -98,6 +97,20 @@ mode_t newFileMode() {
   return 0666 & ~mask;
 }
 
+// The folder a file lies in, with its '/', or "./" for a bare name.
+std::string folderOf(const std::string& path) {
+  const std::size_t slash = path.rfind('/');
+  return slash == std::string::npos ? "./" : path.substr(0, slash + 1);
+}
+
+// Makes the new name of a renamed file reach the disk along with its folder.
+void syncFolder(const std::string& folder) {
+  const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+  if (fd < 0) return;
+  fsync(fd);
+  close(fd);
+}
+
 }  // namespace
 
 int writePuzzleFile(const std::string& path, const std::string& puzzle) {
@@ -112,10 +125,8 @@ int writePuzzleFile(const std::string& path, const std::string& puzzle) {
   // The new content goes to a file of its own beside the old one and only
   // then takes its name, so a save that fails half-way (a full disk, the
   // program killed) leaves the old puzzle as it was.
-  const std::size_t slash = target.rfind('/');
-  const std::string folder = slash == std::string::npos ? "." : target.substr(0, slash + 1);
-  std::string temporary = (slash == std::string::npos ? "" : folder) + "." +
-                          target.substr(slash == std::string::npos ? 0 : slash + 1) + ".XXXXXX";
+  const std::string folder = folderOf(target);
+  std::string temporary = folder + "." + target.substr(target.rfind('/') + 1) + ".XXXXXX";
   const int fd = mkstemp(&temporary[0]);
   if (fd < 0) {
     // A folder that takes no new file can still hold a writable file.
@@ -138,11 +149,6 @@ int writePuzzleFile(const std::string& path, const std::string& puzzle) {
     std::cerr << "savePuzzle: write failed!\n";
     return -1;
   }
-  // The new name itself reaches the disk with its folder.
-  const int folderFd = open(folder.c_str(), O_RDONLY | O_DIRECTORY);
-  if (folderFd >= 0) {
-    fsync(folderFd);
-    close(folderFd);
-  }
+  syncFolder(folder);
   return 0;
 }
