@@ -2,7 +2,6 @@
 // Puzzle files as Open and Save meet them: ordinary files, and the folders,
 // pipes, huge files, full disks and odd names no one means to give them.
 
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
@@ -11,6 +10,7 @@
 
 #include <algorithm>
 #include <csignal>
+#include <filesystem>
 #include <iostream>
 #include <string>
 #include <utility>
@@ -142,12 +142,7 @@ TEST_F(PuzzleFileTest, AFullDiskIsAFailure) {
 // The files in a folder, by name.
 std::vector<std::string> filesIn(const std::string& folder) {
   std::vector<std::string> names;
-  if (DIR* listing = opendir(folder.c_str())) {
-    while (dirent* entry = readdir(listing)) {
-      if (std::string(entry->d_name) != "." && std::string(entry->d_name) != "..") names.push_back(entry->d_name);
-    }
-    closedir(listing);
-  }
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) names.push_back(entry.path().filename());
   std::sort(names.begin(), names.end());
   return names;
 }
