@@ -167,7 +167,9 @@ TEST(GivensStringTest, ShowsShownPlacementsAtTheirCells) {
   placements[3] = Placement{2, 0, 40, 4, 4, 4};  // the later record of cell 40 wins
   placements[4] = Placement{9, 0, 1, 0, 1, 0};   // no digit: nothing shown
   placements[5] = Placement{3, 0, 81, 0, 0, 0};  // no cell of the grid
-  shown[80] = shown[40] = shown[1] = 1;
+  placements[6] = Placement{3, 0, -1, 0, 0, 0};
+  placements[7] = Placement{-1, 0, 2, 0, 2, 0};
+  shown[80] = shown[40] = shown[1] = shown[2] = 1;
   std::string expected(81, '0');
   expected[80] = '9';
   expected[40] = '3';

@@ -41,34 +41,6 @@ def generate_then_load_seed_rebuilds_the_same_givens(binary):
             check(line == "%s %s\n" % (code, generated), "tessary-cli prints %r" % line)
 
 
-def the_slider_sets_the_level_and_load_seed_leaves_it(binary):
-    with Tessary(binary) as t:
-        slider = t.slider()
-        slider.queryValue().currentValue = 1.0
-        t.press("Generate")
-        code = generated_code(t, "")
-        check(code.startswith("10"), "the hard end gives %s" % code)
-        check_givens(t, wait_until(lambda: t.grid() if t.grid() != "0" * 81 else None, 5, "the givens"), 10)
-
-        # A code of another level shows that level's puzzle, the slider stays put.
-        t.load_seed("03-77")
-        t.wait_title("Tessary (03-77)")
-        check_givens(t, wait_until(lambda: t.grid() if t.grid().count("0") < 40 else None, 5,
-                                   "the level 3 puzzle"), 3)
-        check(slider.queryValue().currentValue == 1.0, "the slider moved")
-
-
-def cancel_leaves_grid_and_title_alone(binary):
-    with Tessary(binary) as t:
-        t.press("Generate")
-        code = generated_code(t, "")
-        before = wait_until(lambda: t.grid() if t.grid() != "0" * 81 else None, 5, "the givens")
-        t.load_seed("10999", answer="Cancel")
-        check(t.title() == "Tessary (%s)" % code, "the title became %r" % t.title())
-        check(t.grid() == before, "the grid changed")
-        check(t.stdout() == "" and t.stderr() == "", "the program wrote %r %r" % (t.stdout(), t.stderr()))
-
-
 def cli(*args):
     return subprocess.run([CLI, "generate", *args], capture_output=True, text=True)
 
@@ -99,6 +71,4 @@ def the_command_line_prints_codes_and_refuses_bad_arguments(binary):
 
 
 run(generate_then_load_seed_rebuilds_the_same_givens,
-    the_slider_sets_the_level_and_load_seed_leaves_it,
-    cancel_leaves_grid_and_title_alone,
     the_command_line_prints_codes_and_refuses_bad_arguments)

@@ -55,39 +55,6 @@ TEST_F(PuzzleDisplayTest, GivensTakeTheRoomOfAFramedCell) {
   }
 }
 
-TEST_F(PuzzleDisplayTest, MaskIsIndexedByThePlacementsCell) {
-  place(0, 40, 6);  // shown[0] is clear, shown[40] set: shown
-  place(5, 2, 3);   // shown[5] is set, shown[2] clear: not shown
-  shown[40] = 1;
-  shown[5] = 1;
-  app.showPuzzle(placements, shown);
-  expectAllOpenBut({{40, "7"}});
-}
-
-TEST_F(PuzzleDisplayTest, LaterPlacementOfACellWins) {
-  place(3, 20, 1);
-  place(70, 20, 5);
-  place(71, 21, 5);
-  place(72, 21, 1);
-  shown[20] = shown[21] = 1;
-  app.showPuzzle(placements, shown);
-  expectAllOpenBut({{20, "6"}, {21, "2"}});
-}
-
-TEST_F(PuzzleDisplayTest, SkipsRecordsNamingNoCellOrNoDigit) {
-  for (unsigned char& s : shown) s = 1;
-  place(0, -1, 3);
-  place(1, -81, 3);
-  place(2, 81, 3);     // past the grid
-  place(3, 100000, 3);
-  place(4, 10, 9);     // no digit 0-8
-  place(5, 11, -1);
-  place(6, 12, 100);
-  place(7, 13, 7);
-  app.showPuzzle(placements, shown);
-  expectAllOpenBut({{13, "8"}});
-}
-
 TEST_F(PuzzleDisplayTest, MaskOfZerosOpensEveryCellAndKeepsTheTitle) {
   app.setTitle("0599");
   for (int i = 0; i < 81; ++i) place(i, i, i % 9);
