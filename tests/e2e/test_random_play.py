@@ -373,7 +373,6 @@ class Play:
 
         def answered():
             return t.shown_alert() or ("closed" if t.chooser_gone("Open Puzzle") else None)
-            return None
         result = wait_until(answered, 10, "Open to end")
         if good:
             check(result == "closed", "a good file was refused: " + path)

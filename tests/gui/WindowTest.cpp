@@ -81,12 +81,6 @@ void resizeAndSettle(Gtk::Window& window, int width, int height) {
   gui::settle();
 }
 
-TEST_F(AppTest, WideningTheWindowWidensTheCells) {
-  const int cellWidth = cell(0, 0).get_width();
-  resizeAndSettle(window, window.get_width() + 300, window.get_height());
-  EXPECT_GT(cell(0, 0).get_width(), cellWidth);
-}
-
 TEST_F(AppTest, HeighteningTheWindowKeepsTheCellsHeight) {
   const int cellHeight = cell(0, 0).get_height();
   resizeAndSettle(window, window.get_width(), window.get_height() + 200);
