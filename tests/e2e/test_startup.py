@@ -68,17 +68,6 @@ def closing_the_window_ends_with_status_0(binary):
             check(t.stderr() == "", "unexpected message: " + t.stderr())
 
 
-def a_refused_file_leaves_an_empty_grid(binary):
-    folder = tempfile.mkdtemp()
-    path = os.path.join(folder, "short.sudoku")
-    with open(path, "w") as f:
-        f.write(PUZZLE[:80])
-    with Tessary(binary, path) as t:
-        wait_until(lambda: "too short, at 80characters." in t.stderr(), 5, "the message")
-        check(t.grid() == "0" * 81, "grid not empty")
-        t.quit()
-
-
 def help_and_version_are_answered_without_a_window(binary):
     # No display at all: the answer must not wait for the toolkit.
     env = {k: v for k, v in os.environ.items() if k != "DISPLAY"}
@@ -94,5 +83,4 @@ run(help_and_version_are_answered_without_a_window,
     starts_with_an_empty_editable_grid_and_quits_with_status_0,
     closing_the_window_ends_with_status_0,
     opens_the_file_named_first_and_ignores_the_rest,
-    a_missing_file_is_reported_and_the_program_goes_on,
-    a_refused_file_leaves_an_empty_grid)
+    a_missing_file_is_reported_and_the_program_goes_on)

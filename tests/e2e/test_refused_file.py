@@ -1,43 +1,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Saving a grid through the Save dialog and getting it back on the next start."""
+"""A file refused at start-up: named on screen, and offered again by Open."""
 
 import os
 import tempfile
 
-
 from tessary_e2e import Tessary, check, run, wait_until
-
-# Cell (row-major index) and digit typed into it.
-TYPED = {0: "5", 4: "7", 10: "3", 26: "9", 40: "1", 44: "8", 58: "2", 72: "6", 80: "4"}
-EXPECTED = "".join(TYPED.get(i, "0") for i in range(81))
-
-
-def a_saved_grid_comes_back_on_the_next_start(binary):
-    with tempfile.TemporaryDirectory(prefix="tessary-saved-") as folder:
-        save_and_reopen(binary, folder)
-
-
-def save_and_reopen(binary, folder):
-    check("." not in folder, "the folder must hold no dot: " + folder)
-    with Tessary(binary) as t:
-        for cell, digit in TYPED.items():
-            t.type_into(cell, digit)
-        wait_until(lambda: t.grid() == EXPECTED, 5, "the typed digits (grid is %s)" % t.grid())
-
-        t.click("Save")
-        t.choose_path("Save Puzzle", os.path.join(folder, "mine"))
-        saved = os.path.join(folder, "mine.sudoku")
-        wait_until(lambda: os.path.exists(saved), 5, "the file mine.sudoku")
-        with open(saved, "rb") as f:
-            check(f.read() == EXPECTED.encode(), "the file holds something else")
-        check(not os.path.exists(os.path.join(folder, "mine")), "a file without the extension")
-        check(t.stderr() == "", "unexpected message: " + t.stderr())
-        t.quit()
-
-    with Tessary(binary, saved) as t:
-        check(t.grid() == EXPECTED, "cells show " + t.grid())
-        check(all(t.editable(i) for i in range(81)), "a reopened cell is locked")
-        t.quit()
 
 
 def a_refused_file_is_offered_again_and_named_as_it_is(binary):
@@ -83,5 +50,4 @@ def refuse_and_name(binary, folder):
         t.quit()
 
 
-run(a_saved_grid_comes_back_on_the_next_start,
-    a_refused_file_is_offered_again_and_named_as_it_is)
+run(a_refused_file_is_offered_again_and_named_as_it_is)
