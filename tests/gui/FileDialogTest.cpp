@@ -77,16 +77,6 @@ TEST_F(FileDialogTest, OpenChooserOffersSudokuFilesFirst) {
   EXPECT_TRUE(allFiles) << "the second filter shows every file";
 }
 
-TEST_F(FileDialogTest, OpensTheChosenFile) {
-  gui::writeFile(dir.path("chosen.sudoku"), kPuzzle);
-  gui::pickAndAccept(dir.path("chosen.sudoku"));
-  StreamCapture err(std::cerr);
-  app.openPuzzleDialog();
-  EXPECT_EQ(app.getString(), kPuzzle);
-  EXPECT_EQ(app.fileName, dir.path("chosen.sudoku"));
-  EXPECT_EQ(err.text(), "");
-}
-
 // Presses keys as the player does, one every 20 ms, through the X server to
 // the window under the pointer: first Ctrl+L, then each character of text,
 // then Enter. Stops when the chooser is no longer the dialog in front.
@@ -237,18 +227,6 @@ TEST_F(FileDialogTest, SaveWritesUnderTheNameWithTheExtension) {
   EXPECT_NE(stat(dir.path("puzzle").c_str(), &unused), 0) << "no file without the extension";
 }
 
-TEST_F(FileDialogTest, SaveReplacesAnExistingFileWithoutAsking) {
-  const std::string path = dir.path("kept.sudoku");
-  gui::writeFile(path, std::string(200, '7'));
-  ASSERT_EQ(app.openPuzzle(path), 0);
-  load(kOther);
-  // Accepting the preset writes over the file that was opened.
-  gui::answerWhenPreset(path, Gtk::RESPONSE_OK);
-  app.savePuzzleDialog();
-  EXPECT_EQ(gui::readFile(path), kOther) << "replaced and cut to 81 bytes";
-  EXPECT_EQ(app.fileName, path);
-}
-
 TEST_F(FileDialogTest, UnwritablePathShowsSavingFailed) {
   // The chooser takes "puzzle", but the name it is saved under is a folder,
   // which cannot be opened for writing, not even by root.
@@ -267,31 +245,6 @@ TEST_F(FileDialogTest, UnwritablePathShowsSavingFailed) {
   EXPECT_EQ(message->visibleText, "Saving failed!\n\nThe file 'puzzle.sudoku' could not be saved.");
   gui::expectFailureBox(*message);
   EXPECT_EQ(app.fileName, dir.path("earlier.sudoku")) << "a failed save keeps the earlier preset";
-}
-
-TEST_F(FileDialogTest, MarkupCharactersInANameShowAsTheyAre) {
-  // Opening: a refused file whose name holds markup characters.
-  const std::string odd = "a<b> & c.sudoku";
-  gui::writeFile(dir.path(odd), "12");
-  gui::pickAndAccept(dir.path(odd));
-  auto opened = gui::expectMessage();
-  {
-    StreamCapture err(std::cerr);
-    app.openPuzzleDialog();
-  }
-  EXPECT_EQ(opened->markup,
-            "<b><big>Opening failed!</big></b>\n\nThe file 'a&lt;b&gt; &amp; c.sudoku' could not be opened.");
-  EXPECT_EQ(opened->visibleText, "Opening failed!\n\nThe file 'a<b> & c.sudoku' could not be opened.");
-
-  // Saving: a name that cannot be written, with the extension added.
-  ASSERT_EQ(mkdir(dir.path("x<&y.sudoku").c_str(), 0755), 0);
-  gui::typeAndAccept(dir.path("x<&y"));
-  auto saved = gui::expectMessage();
-  {
-    StreamCapture err(std::cerr);
-    app.savePuzzleDialog();
-  }
-  EXPECT_EQ(saved->visibleText, "Saving failed!\n\nThe file 'x<&y.sudoku' could not be saved.");
 }
 
 TEST_F(FileDialogTest, CancelOrCloseDoesNothing) {
