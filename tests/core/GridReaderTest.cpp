@@ -120,36 +120,7 @@ TEST_F(GridReaderTest, FullValidGridHasNoConflict) {
   for (int i = 0; i < 81; ++i) EXPECT_EQ(placements[i].cell, i);
 }
 
-TEST_F(GridReaderTest, MarksPairsSharingOneUnit) {
-  struct Case {
-    const char* name;
-    Cell a, b;
-  };
-  const Case cases[] = {
-      {"row only", {2, 1, '5'}, {2, 7, '5'}},
-      {"column only", {0, 6, '8'}, {7, 6, '8'}},
-      {"box only", {3, 3, '1'}, {5, 5, '1'}},
-      {"row and box", {6, 6, '9'}, {6, 8, '9'}},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    reset();
-    // A different digit beside them is left alone.
-    EXPECT_EQ(read(gridWith({c.a, c.b, {c.a.row, c.a.col == 0 ? 1 : 0, c.a.digit == '2' ? '3' : '2'}})), -1);
-    EXPECT_EQ(conflictMap(), mapOf({c.a.row * 9 + c.a.col, c.b.row * 9 + c.b.col}));
-  }
-}
-
-TEST_F(GridReaderTest, EqualDigitsInNoCommonUnitAreNoConflict) {
-  EXPECT_EQ(read(gridWith({{0, 0, '4'}, {1, 3, '4'}, {4, 1, '4'}, {8, 8, '4'}})), 4);
-  EXPECT_EQ(conflictMap(), std::string(81, '.'));
-}
-
-TEST_F(GridReaderTest, MarksAllThreeInAColumn) {
-  EXPECT_EQ(read(gridWith({{0, 4, '6'}, {4, 4, '6'}, {8, 4, '6'}, {2, 2, '6'}})), -1);
-  EXPECT_EQ(conflictMap(), mapOf({4, 40, 76}));
-}
-
+// A repeat does not stop the reading: every digit is still recorded.
 TEST_F(GridReaderTest, RecordsEveryCellOfAConflictingGrid) {
   std::string grid = solvedGrid();
   grid[10] = grid[11];  // one digit twice in a row and a box, missing elsewhere
@@ -157,13 +128,6 @@ TEST_F(GridReaderTest, RecordsEveryCellOfAConflictingGrid) {
   for (int i = 0; i < 81; ++i) EXPECT_EQ(placements[i].cell, i);
   for (unsigned char s : shown) EXPECT_EQ(s, 1);
   EXPECT_EQ(placements[10].value, grid[11] - '1');
-  // The repeat of grid[11] in its column, if any, is marked as well.
-  std::string expected(81, '.');
-  for (int cell = 0; cell < 81; ++cell) {
-    const bool sameUnit = cell / 9 == 1 || cell % 9 == 1 || boxOf(cell / 9, cell % 9) == 0;
-    if (cell != 10 && grid[cell] == grid[10] && sameUnit) expected[cell] = expected[10] = 'X';
-  }
-  EXPECT_EQ(conflictMap(), expected);
 }
 
 // Whichever outputs a caller leaves out, the others come out as in a full read.
