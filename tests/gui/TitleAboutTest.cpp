@@ -14,13 +14,8 @@ int aboutDialogsAlive() {
   return count;
 }
 
-TEST_F(AppTest, TitleIsTheBareNameForAnEmptyText) {
+TEST_F(AppTest, TitleShowsTheTextInParenthesesOrTheBareName) {
   EXPECT_EQ(window.get_title(), "");  // start-up sets no title
-  app.setTitle("");
-  EXPECT_EQ(window.get_title(), "Tessary");
-}
-
-TEST_F(AppTest, TitleShowsTheTextInParentheses) {
   // The title is the same under every locale, one whose character set has
   // no room for the text beyond ASCII included.
   const std::string saved = std::setlocale(LC_ALL, nullptr);
@@ -97,14 +92,10 @@ bool runMainLoop(const std::function<void()>& start) {
   return !stoppedByFallback;
 }
 
-TEST_F(AppTest, QuitEndsTheMainLoop) {
-  type(4, 4, "7");  // unsaved entries do not hold it up
-  EXPECT_TRUE(runMainLoop([&] { app.quit(); }));
-}
-
 TEST_F(AppTest, QuitButtonEndsTheMainLoop) {
   Gtk::Button* quit = gui::buttonLabelled(window, "gtk-quit");
   ASSERT_NE(quit, nullptr);
+  type(4, 4, "7");  // unsaved entries do not hold it up
   EXPECT_TRUE(runMainLoop([&] { quit->clicked(); }));
 }
 
