@@ -50,7 +50,6 @@ TEST_F(PuzzleFileTest, ReadsTheFirst81BytesCutAtTheFirstNul) {
       {kPuzzle.substr(0, 80), kPuzzle.substr(0, 80)},
       {"", ""},
       {kPuzzle.substr(0, 40) + std::string(1, '\0') + kPuzzle.substr(41), kPuzzle.substr(0, 40)},
-      {std::string(4 << 20, 'x'), std::string(81, 'x')},
   };
   for (const auto& c : cases) {
     writeFile(dir.path("file"), c.bytes);
