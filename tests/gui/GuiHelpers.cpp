@@ -104,7 +104,7 @@ void when(std::function<bool()> ready, std::function<void()> then, const std::st
           then();
           return false;
         }
-        if (++*tries < 500) return true;
+        if (++*tries < 1500) return true;
         ADD_FAILURE() << "never happened: " << what;
         return false;
       },

@@ -82,7 +82,8 @@ std::vector<GtkWindow*> toplevels();
 Gtk::Dialog* modalDialog();
 
 // Polls every 10 ms until ready() holds, then runs then(); fails the test
-// when it has not happened after five seconds.
+// when it has not happened after fifteen seconds: a loaded machine can take
+// that long to list a folder in a file chooser.
 void when(std::function<bool()> ready, std::function<void()> then, const std::string& what);
 // Runs answer on the next modal dialog of type T, from inside its run().
 template <typename T>
