@@ -112,6 +112,34 @@ TEST_F(FileDialogTest, OpensAPathTypedAtTheFirstOpen) {
   EXPECT_EQ(app.fileName, path);
 }
 
+TEST_F(FileDialogTest, OpensAFileDoubleClickedInTheList) {
+  const std::string path = dir.path("listed.sudoku");
+  gui::writeFile(path, kPuzzle);
+  // A double click on a row of the file list activates that row, once the
+  // chooser has listed the folder and the row is the one under the pointer.
+  gui::answerNext<Gtk::FileChooserDialog>([path](Gtk::FileChooserDialog& chooser) {
+    gui::when(
+        [&chooser, path] {
+          chooser.set_filename(path);
+          for (Gtk::TreeView* list : gui::findAll<Gtk::TreeView>(chooser)) {
+            Gtk::TreeViewColumn* name = list->get_column(0);
+            const std::vector<Gtk::TreePath> rows = list->get_selection()->get_selected_rows();
+            if (!name || name->get_title() != "Name" || rows.size() != 1) continue;
+            list->row_activated(rows[0], *name);
+            return true;
+          }
+          return false;
+        },
+        [] {}, "the file list shows " + path);
+  });
+  const std::string before = Glib::get_current_dir();
+  ASSERT_EQ(chdir(dir.dir().c_str()), 0);
+  app.openPuzzleDialog();
+  ASSERT_EQ(chdir(before.c_str()), 0);
+  EXPECT_EQ(app.getString(), kPuzzle);
+  EXPECT_EQ(app.fileName, path);
+}
+
 TEST_F(FileDialogTest, SudokuFilesAreShownWhateverTheLastFile) {
   // The chooser takes in its preset once it has read the folder, a few
   // milliseconds after it shows: what it shows is looked at well after that.
