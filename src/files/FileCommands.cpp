@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/FileCommands.h"
+#include "shell/ErrorMarkup.h"
 #include "shell/Translation.h"
 
 namespace {
@@ -24,5 +25,5 @@ std::string fileFailureMarkup(FileCommand command, const std::string& shownName)
   const bool opening = command == FileCommand::Open;
   const char* heading = opening ? _("Opening failed!") : _("Saving failed!");
   const char* sentence = opening ? _("The file '%s' could not be opened.") : _("The file '%s' could not be saved.");
-  return std::string("<b><big>") + heading + "</big></b>\n\n" + withName(sentence, shownName);
+  return errorMarkup(heading, withName(sentence, shownName));
 }

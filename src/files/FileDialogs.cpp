@@ -30,10 +30,7 @@ Glib::ustring failureMarkup(FileCommand command, const std::string& path) {
   return fileFailureMarkup(command, Glib::Markup::escape_text(Glib::filename_display_basename(path)));
 }
 
-void showFailure(FileCommand command, const std::string& path) {
-  Gtk::MessageDialog message(failureMarkup(command, path), true, Gtk::MESSAGE_ERROR, Gtk::BUTTONS_OK, true);
-  message.run();
-}
+void showFailure(FileCommand command, const std::string& path) { App::showError(failureMarkup(command, path)); }
 
 }  // namespace
 

@@ -9,11 +9,18 @@ namespace {
 // Text colours only, so that a conflict's red background and a given's
 // missing frame stay as they are: a clear blue for the digit under the
 // focus, a green for a grid the player has solved.
-Gdk::Color textColour(TextLook look) { return Gdk::Color(look == TextLook::SameDigit ? "#1a5fb4" : "#1b7a34"); }
-
-void paintText(Gtk::Entry& cell, TextLook look) {
-  const Gdk::Color colour = textColour(look);
-  setColour(cell, CellColour::Text, look == TextLook::Plain ? nullptr : &colour);
+const Gdk::Color* textColour(TextLook look) {
+  static const Gdk::Color sameDigit("#1a5fb4");
+  static const Gdk::Color solved("#1b7a34");
+  switch (look) {
+    case TextLook::SameDigit:
+      return &sameDigit;
+    case TextLook::Solved:
+      return &solved;
+    case TextLook::Plain:
+      break;
+  }
+  return nullptr;
 }
 
 }  // namespace
@@ -23,7 +30,9 @@ void App::showLooks() {
   const bool solved = history.current().solved;
   TextLook looks[kCellCount];
   textLooks(getString(), focusedCell(), solved, looks);
-  for (int cell = 0; cell < kCellCount; ++cell) paintText(cellAt(cell / 9, cell % 9), looks[cell]);
+  for (int cell = 0; cell < kCellCount; ++cell) {
+    setColour(cellAt(cell / 9, cell % 9), CellColour::Text, textColour(looks[cell]));
+  }
   if (!window) return;
   // What the green says, for a screen reader to announce.
   const Glib::ustring description = solved ? _("Solved: every row, column and box holds the digits 1 to 9.") : "";

@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "play/Hint.h"
 #include "shell/App.h"
+#include "shell/ErrorMarkup.h"
 #include "shell/Translation.h"
 
 namespace {
 
-Glib::ustring noHintMarkup() {
-  return Glib::ustring("<b><big>") + _("No hint") + "</big></b>\n\n" +
-         _("The digits entered so far cannot all be right: the grid has no solution with them.");
+std::string noHintMarkup() {
+  return errorMarkup(_("No hint"),
+                     _("The digits entered so far cannot all be right: the grid has no solution with them."));
 }
 
 }  // namespace
@@ -24,7 +25,6 @@ void App::hint(int cell) {
     // The repeats are the answer; a grid just opened has not marked them yet.
     cellChanged();
   } else {
-    Gtk::MessageDialog dialog(noHintMarkup(), true, Gtk::MESSAGE_ERROR, Gtk::BUTTONS_OK, true);
-    dialog.run();
+    showError(noHintMarkup());
   }
 }

@@ -24,6 +24,8 @@ class App {
   void setTitle(const Glib::ustring& text);
   void showAbout();
   void quit();
+  // A modal error message box with one OK button, for markup made by errorMarkup.
+  static void showError(const Glib::ustring& markup);
   void resizeFont(Gtk::Allocation& allocation);
 
   // The grid view

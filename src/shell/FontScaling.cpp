@@ -11,11 +11,12 @@ void App::resizeFont(Gtk::Allocation&) {
   // The grid's nine rows share the height the window gives the grid, less
   // the gaps between the boxes.
   Gtk::Widget& grid = *cells[0]->get_parent();
-  const int gaps = grid.size_request().height - 9 * cells[0]->size_request().height;
+  const int needed = grid.size_request().height;
+  const int gaps = needed - 9 * cells[0]->size_request().height;
   int largest = largestFittingFontSize(fontPerCellHeight, grid.get_height() - gaps);
   // Cell heights are whole pixels: where the rows still need more than the
   // grid has, the digits go down a point, until they fit.
-  if (grid.size_request().height > grid.get_height()) largest = std::min(largest, current - kUnitsPerPoint);
+  if (needed > grid.get_height()) largest = std::min(largest, current - kUnitsPerPoint);
   const std::optional<int> size = rescaledFontSize(fontRatio, width, current, largest);
   if (!size) return;
 

@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/App.h"
+#include "shell/ErrorMarkup.h"
 #include "shell/Translation.h"
 #include "solver/SolveGivens.h"
 
 namespace {
 
-Glib::ustring solveFailedMarkup() {
-  return Glib::ustring("<b><big>") + _("Solving failed!") + "</big></b>\n\n" +
-         _("The problem could not be solved.  This is probably because it is insolvable.  If you are absolutely "
-           "certain that the initial grid is valid, please send it to the Tessary developers.");
+std::string solveFailedMarkup() {
+  return errorMarkup(_("Solving failed!"),
+                     _("The problem could not be solved.  This is probably because it is insolvable.  If you are "
+                       "absolutely certain that the initial grid is valid, please send it to the Tessary developers."));
 }
 
 }  // namespace
@@ -33,6 +34,5 @@ void App::solvePuzzle() {
     return;
   }
   // The grid stays as the player left it.
-  Gtk::MessageDialog dialog(solveFailedMarkup(), true, Gtk::MESSAGE_ERROR, Gtk::BUTTONS_OK, true);
-  dialog.run();
+  showError(solveFailedMarkup());
 }
