@@ -72,19 +72,37 @@ bool App::keyPressed(GdkEventKey* event) {
   return true;
 }
 
-// A cell that takes the focus, by keys or by a click, selects its digit,
-// so the next digit typed replaces it; the digits' looks follow the focus.
+// Only the focused cell shows a selection: a cell the focus has left keeps
+// none, where the toolkit would leave it drawn grey like a mark. The digits'
+// looks follow the focus.
 void App::focusChanged(Gtk::Widget*) {
-  const int cell = focusedCell();
-  if (cell >= 0) cellAt(cell / 9, cell % 9).select_region(0, -1);
+  const int focused = focusedCell();
+  for (int cell = 0; cell < kCellCount; ++cell) {
+    Gtk::Entry& entry = cellAt(cell / 9, cell % 9);
+    int start = 0, end = 0;
+    if (cell != focused && entry.get_selection_bounds(start, end)) entry.select_region(0, 0);
+  }
   showLooks();
 }
 
-// A first click into a cell only gives it the focus: left to the entry, it
-// would put the cursor behind the digit, where the next keystroke is lost.
+// Run once a cell has taken the focus, after the entry's own selecting: an
+// open cell selects its digit, so the next digit typed replaces it; a given,
+// which cannot be replaced, selects nothing.
+void App::selectForTyping(int cell) {
+  Gtk::Entry& entry = cellAt(cell / 9, cell % 9);
+  entry.select_region(0, entry.get_editable() ? -1 : 0);
+}
+
+// A click into a cell gives it the focus, or selects its digit again when
+// it has the focus already: left to the entry, the click would put the
+// cursor behind the digit, where the next keystroke is lost.
 bool App::cellPressed(GdkEventButton* event, int cell) {
   Gtk::Entry& entry = cellAt(cell / 9, cell % 9);
-  if (event->button != 1 || event->type != GDK_BUTTON_PRESS || entry.is_focus()) return false;
-  entry.grab_focus();
+  if (event->button != 1 || event->type != GDK_BUTTON_PRESS) return false;
+  if (entry.is_focus()) {
+    selectForTyping(cell);
+  } else {
+    entry.grab_focus();
+  }
   return true;
 }

@@ -8,5 +8,4 @@ App::App()
       difficulty(new Gtk::Adjustment(0.5, 0.0, 1.0, 0.01, 0.1, 0.0)),
       window(nullptr),
       updating(false),
-      fontRatio(0.0f),
-      fontPerCellHeight(0.0f) {}
+      fontRatio(0.0f) {}

@@ -67,6 +67,7 @@ class App {
   void hint(int cell);
   bool keyPressed(GdkEventKey* event);
   void focusChanged(Gtk::Widget* widget);
+  void selectForTyping(int cell);
   bool cellPressed(GdkEventButton* event, int cell);
   void cellMenu(Gtk::Menu* menu, int cell);
   void showLooks();
@@ -82,9 +83,6 @@ class App {
   bool updating;
   // Font size in Pango units per pixel of cell width; 0 until measured.
   float fontRatio;
-  // Font size in Pango units per pixel of cell height, measured with
-  // fontRatio: the digits never grow beyond what the window's height holds.
-  float fontPerCellHeight;
   Gdk::Color conflictColor;
   // The last puzzle file opened or saved, offered by the Open and Save dialogs.
   std::string fileName;

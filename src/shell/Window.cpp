@@ -54,10 +54,12 @@ void App::buildWindow(Gtk::Window& mainWindow) {
     for (int row = 0; row < 9; ++row) {
       Gtk::Entry* cell = Gtk::manage(new Gtk::Entry());
       cell->signal_changed().connect(sigc::mem_fun(*this, &App::cellChanged));
-      // Undo, Redo and Hint in the cell's own menu; a first click selects its digit.
+      // Undo, Redo and Hint in the cell's own menu; a click, or the focus
+      // arriving, selects an open cell's digit.
       cell->signal_populate_popup().connect(sigc::bind(sigc::mem_fun(*this, &App::cellMenu), row * 9 + col));
       cell->signal_button_press_event().connect(sigc::bind(sigc::mem_fun(*this, &App::cellPressed), row * 9 + col),
                                                 false);
+      cell->signal_grab_focus().connect(sigc::bind(sigc::mem_fun(*this, &App::selectForTyping), row * 9 + col), true);
       cell->set_width_chars(2);
       cell->set_alignment(0.5);
       cell->set_max_length(1);
@@ -128,7 +130,6 @@ void App::buildWindow(Gtk::Window& mainWindow) {
   // so the digits can from now on keep this ratio of font to cell width.
   const Pango::FontDescription font = cells[0]->get_style()->get_font();
   fontRatio = static_cast<float>(font.get_size()) / static_cast<float>(cells[0]->get_width());
-  fontPerCellHeight = static_cast<float>(font.get_size()) / static_cast<float>(cells[0]->get_height());
 
   // The window never needs more than its natural size, however large the
   // digits have grown: it can always be brought back to it in one step, and

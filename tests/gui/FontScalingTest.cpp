@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <unistd.h>
 
-#include <vector>
+#include <optional>
+#include <string>
 
 #include "GuiHelpers.h"
 #include "shell/FontSize.h"
@@ -16,60 +17,41 @@ class FontScalingTest : public gui::AppTest {
     for (Gtk::Entry* cell : app.cells) {
       cell->signal_style_changed().connect([this](const Glib::RefPtr<Gtk::Style>&) { ++restyles; });
     }
-    // Runs after the font scaling on each allocation of the outer box: the
-    // cell width it saw.
-    outerBox().signal_size_allocate().connect(
-        [this](Gtk::Allocation&) { widthsSeen.push_back(app.cells[0]->get_width()); });
     gui::settle();
-    startWidth = window.get_width();
-    startHeight = window.get_height();
-    startSize = styleSize(*app.cells[0]);
-    restyles = 0;
-    widthsSeen.clear();
+    naturalWidth = window.get_width();
+    naturalHeight = window.get_height();
   }
-
-  Gtk::Widget& outerBox() { return *window.get_child(); }
 
   static int styleSize(Gtk::Entry& cell) { return cell.get_style()->get_font().get_size(); }
   static int modifierSize(Gtk::Entry& cell) { return cell.get_modifier_style()->get_font().get_size(); }
 
-  // Asks for a new window size and lets the toolkit settle until the window
-  // and the grid have stopped changing size. The digits are held to the
-  // grid's height: the window is made tall enough that the width rules.
-  void resizeTo(int width, int height = 1000) {
-    window.resize(width, height);
+  // Gives the window a size as a window manager or `xdotool windowsize`
+  // does, past the toolkit's own size hints, and lets the toolkit handle
+  // what follows until the window and the cells keep their sizes. False
+  // when the digits kept changing size: the program would spin.
+  bool resizeTo(int width, int height) {
+    window.get_window()->resize(width, height);
+    // Shrinking takes a few font changes, each one allocation after the
+    // other, as the cells give up the width their digits asked for.
+    const int restyleLimit = restyles + 20 * 81;
     int stableRounds = 0;
-    int lastWindow = -1, lastCell = -1;
+    int lastWindow = -1, lastCell = -1, lastFont = -1;
     for (int round = 0; round < 300 && stableRounds < 10; ++round) {
-      gui::settle();
+      while (Gtk::Main::events_pending() && restyles < restyleLimit) Gtk::Main::iteration(false);
+      if (restyles >= restyleLimit) return false;
       usleep(5000);
       const int nowWindow = window.get_width(), nowCell = app.cells[0]->get_width();
-      stableRounds = nowWindow == lastWindow && nowCell == lastCell ? stableRounds + 1 : 0;
+      const int nowFont = styleSize(*app.cells[0]);
+      stableRounds = nowWindow == lastWindow && nowCell == lastCell && nowFont == lastFont ? stableRounds + 1 : 0;
       lastWindow = nowWindow;
       lastCell = nowCell;
+      lastFont = nowFont;
     }
+    return stableRounds == 10;
   }
 
-  // Every cell's font was set to one size, and that size is the one in use.
-  void expectAllCellsAt(int size) {
-    for (int i = 0; i < 81; ++i) {
-      EXPECT_EQ(modifierSize(*app.cells[i]), size) << "cell " << i;
-      EXPECT_EQ(styleSize(*app.cells[i]), size) << "cell " << i;
-    }
-  }
-
-  // True when size is what the scaling asks for at one of the widths seen:
-  // the cells got the size computed for a real width, not cut or rounded.
-  bool isSizeForAWidthSeen(int size) {
-    for (int width : widthsSeen) {
-      if (rescaledFontSize(app.fontRatio, width, 0) == size) return true;
-    }
-    return false;
-  }
-
-  int startWidth = 0, startHeight = 0, startSize = 0;
+  int naturalWidth = 0, naturalHeight = 0;
   int restyles = 0;
-  std::vector<int> widthsSeen;
 };
 
 // The first allocation, while the window was being shown, found no ratio:
@@ -79,59 +61,59 @@ TEST_F(FontScalingTest, TheFirstAllocationChangesNoFont) {
   for (Gtk::Entry* cell : app.cells) EXPECT_EQ(modifierSize(*cell), 0);
 }
 
-TEST_F(FontScalingTest, WideningGrowsEveryCellToTheTruncatedProductAndNarrowingShrinksThem) {
-  const int startCell = app.cells[0]->get_width();
-  resizeTo(startWidth + 400);
-  ASSERT_GT(app.cells[0]->get_width(), startCell);
-  const int grown = modifierSize(*app.cells[0]);
-  EXPECT_GT(grown / 1024, startSize / 1024) << "the digits grew by whole points";
-  expectAllCellsAt(grown);
-  EXPECT_TRUE(isSizeForAWidthSeen(grown)) << grown;
-
-  widthsSeen.clear();
-  resizeTo(startWidth + 100);
-  const int shrunk = modifierSize(*app.cells[0]);
-  EXPECT_LT(shrunk / 1024, grown / 1024);
-  expectAllCellsAt(shrunk);
-  EXPECT_TRUE(isSizeForAWidthSeen(shrunk)) << shrunk;
-}
-
-// However large the digits have grown, the window takes the size asked for,
-// its natural size included, in one step, and the grid fits in its height.
-TEST_F(FontScalingTest, TheWindowTakesTheSizeAskedForAndTheGridFitsInIt) {
+// Window sizes one after the other, each as a window manager would set
+// it. Whatever the height, the digits settle at once, at the exact
+// truncated product of the ratio and the cells' width, and all 81 cells
+// take it; a cell width in the same whole point restyles nothing.
+TEST_F(FontScalingTest, TheDigitsFollowTheCellWidthAtEveryWindowSize) {
   const struct {
-    int width, height;
-  } sizes[] = {{1250, 1000}, {startWidth, startHeight}, {1280, 400}, {1280, 761}, {startWidth, startHeight}};
-  Gtk::Widget& grid = *app.cells[0]->get_parent();
-  for (const auto& size : sizes) {
-    SCOPED_TRACE(std::to_string(size.width) + "x" + std::to_string(size.height));
-    resizeTo(size.width, size.height);
-    EXPECT_EQ(window.get_width(), size.width);
-    EXPECT_EQ(window.get_height(), size.height);
-    EXPECT_LE(grid.size_request().height, grid.get_height()) << "the rows need more height than the grid has";
-  }
-  EXPECT_EQ(styleSize(*app.cells[0]) / 1024, startSize / 1024) << "back at the natural size, the digits are too";
-}
-
-// A point spans several pixels of cell width: widening pixel by pixel
-// makes the cells wider while the digits keep their size, and then no cell
-// may be restyled.
-TEST_F(FontScalingTest, ResizeWithinTheSameWholePointChangesNoFont) {
-  resizeTo(startWidth + 200);
-  ASSERT_GT(modifierSize(*app.cells[0]) / 1024, startSize / 1024);
-
-  bool tried = false;
-  for (int extra = 1; extra <= 60 && !tried; ++extra) {
-    const int cellBefore = app.cells[0]->get_width();
-    const int fontBefore = modifierSize(*app.cells[0]);
+    int width, height;  // 0: the natural width or height
+    bool noRatio;       // the ratio set to 0 first, as a font of size 0 measures it
+    const char* why;
+  } steps[] = {
+      {1000, 0, false, "wider at the natural height: the width alone decides"},
+      {1009, 0, false, "a cell one pixel wider"},
+      {1018, 0, false, "a cell one pixel wider still"},
+      {1027, 0, false, "and once more: at least one of these stays within the whole point"},
+      {700, 0, false, "narrower shrinks the digits"},
+      {468, 200, false, "shorter than the natural height"},
+      {468, 150, false, "shorter still"},
+      {300, 200, false, "narrower and shorter than the natural size"},
+      {0, 0, false, "back at the natural size in one step"},
+      {1000, 700, true, "no ratio, no change"},
+  };
+  bool sameWholePointSeen = false;
+  for (const auto& step : steps) {
+    SCOPED_TRACE(step.why);
+    if (step.noRatio) app.fontRatio = 0.0f;
+    const int before = styleSize(*app.cells[0]);
+    const int widthBefore = app.cells[0]->get_width();
     restyles = 0;
-    resizeTo(window.get_width() + 1);
-    if (app.cells[0]->get_width() == cellBefore || modifierSize(*app.cells[0]) != fontBefore) continue;
-    tried = true;
-    EXPECT_EQ(restyles, 0) << "cell width " << cellBefore << " -> " << app.cells[0]->get_width();
-    expectAllCellsAt(fontBefore);
+    ASSERT_TRUE(resizeTo(step.width ? step.width : naturalWidth, step.height ? step.height : naturalHeight))
+        << "the window did not settle";
+    const int width = app.cells[0]->get_width();
+    const int size = styleSize(*app.cells[0]);
+    if (step.noRatio) {
+      EXPECT_EQ(size, before);
+      EXPECT_EQ(restyles, 0);
+      continue;
+    }
+    const int product = static_cast<int>(app.fontRatio * static_cast<float>(width));
+    EXPECT_EQ(size / kUnitsPerPoint, product / kUnitsPerPoint) << "cell width " << width;
+    if (size != before) {
+      EXPECT_EQ(size, product) << "the exact product, not a whole point";
+    }
+    for (Gtk::Entry* cell : app.cells) ASSERT_EQ(styleSize(*cell), size);
+    if (width != widthBefore && product / kUnitsPerPoint == before / kUnitsPerPoint) {
+      sameWholePointSeen = true;
+      EXPECT_EQ(restyles, 0) << "cell width " << widthBefore << " -> " << width;
+    }
+    if (step.width == 0) {
+      EXPECT_EQ(window.get_width(), naturalWidth);
+      EXPECT_EQ(window.get_height(), naturalHeight);
+    }
   }
-  EXPECT_TRUE(tried) << "every wider cell got a new font size";
+  EXPECT_TRUE(sameWholePointSeen) << "no step kept the whole point";
 }
 
 }  // namespace

@@ -113,9 +113,33 @@ TEST_F(PlayTest, AClickSelectsTheDigitSoTheNextOneReplacesIt) {
   press(GDK_7);
   press(GDK_2);
   EXPECT_EQ(cell(2, 2).get_text(), "7") << "one character: the second key is refused";
+  click(2, 2);
+  press(GDK_1);
+  EXPECT_EQ(cell(2, 2).get_text(), "1") << "a click into the focused cell selects its digit too";
   press(GDK_Right);
   press(GDK_x);
   EXPECT_EQ(cell(2, 3).get_text(), "");
+}
+
+// Arrowing onto a given and off again, or clicking one, leaves no cell
+// with a selection but the focused open cell.
+TEST_F(PlayTest, OnlyTheFocusedOpenCellShowsASelection) {
+  app.writeGrid("05" + std::string(79, '0'), true);  // a given at row 1, column 2
+  type(0, 0, "4");
+  type(0, 2, "6");
+  cell(0, 0).grab_focus();
+  const std::function<void()> steps[] = {[&] { press(GDK_Right); }, [&] { press(GDK_Right); },
+                                         [&] { click(0, 1); }, [&] { press(GDK_Left); }};
+  for (const auto& step : steps) {
+    step();
+    for (int c = 0; c < 81; ++c) {
+      int start = 0, end = 0;
+      Gtk::Entry& entry = cell(c / 9, c % 9);
+      const bool wanted = c == app.focusedCell() && entry.get_editable() && !entry.get_text().empty();
+      EXPECT_EQ(entry.get_selection_bounds(start, end), wanted)
+          << "cell " << c << " with the focus on " << app.focusedCell();
+    }
+  }
 }
 
 TEST_F(PlayTest, FocusedDigitIsBlueInEveryCellAndRedStays) {
