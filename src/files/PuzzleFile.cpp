@@ -111,6 +111,15 @@ void syncFolder(const std::string& folder) {
   close(fd);
 }
 
+// Whether the file could be opened for writing, asked by opening it so
+// without changing it: no creating, no truncating.
+bool mayWrite(const std::string& path) {
+  const int fd = open(path.c_str(), O_WRONLY | O_NONBLOCK);
+  if (fd < 0) return false;
+  close(fd);
+  return true;
+}
+
 }  // namespace
 
 int writePuzzleFile(const std::string& path, const std::string& puzzle) {
@@ -120,6 +129,13 @@ int writePuzzleFile(const std::string& path, const std::string& puzzle) {
   // Renaming would cut a file with several names from the others.
   if (target.empty() || (exists && (!S_ISREG(old.st_mode) || old.st_nlink > 1))) {
     return writeInPlace(target, puzzle);
+  }
+
+  // A file the player may not write to stays untouched, as opening it for
+  // writing would leave it; renaming over it would replace it all the same.
+  if (exists && !mayWrite(target)) {
+    std::cerr << "savePuzzle: open failed!\n";
+    return -1;
   }
 
   // The new content goes to a file of its own beside the old one and only

@@ -6,6 +6,7 @@
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -196,6 +197,33 @@ TEST_F(PuzzleFileTest, AFailedSaveLeavesTheOldFileWhole) {
     close(filler);
     expectKept(disk, {"filler"});
   }
+}
+
+// A puzzle file its owner made read-only, in a folder where a new file could
+// be made, is not replaced: the save fails as opening the file for writing
+// does. Root may write to any file, so the save runs as the user nobody.
+TEST_F(PuzzleFileTest, AReadOnlyFileIsNotReplaced) {
+  ASSERT_EQ(chmod(dir.dir().c_str(), 0777), 0);
+  const std::string path = dir.path("mine.sudoku");
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    // The child reports through its exit status: 0 as wanted, 2 when it
+    // could not be an ordinary user.
+    if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(2);
+    writeFile(path, std::string(81, '1'));
+    if (chmod(path.c_str(), 0444) != 0) _exit(1);
+    StreamCapture err(std::cerr);
+    const bool refused = writePuzzleFile(path, kPuzzle) == -1 && err.text() == "savePuzzle: open failed!\n";
+    _exit(refused ? 0 : 1);
+  }
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status));
+  if (WEXITSTATUS(status) == 2) GTEST_SKIP() << "could not drop root to the user nobody: not tried";
+  EXPECT_EQ(WEXITSTATUS(status), 0) << "the save did not fail as opening for writing does";
+  EXPECT_EQ(readFile(path), std::string(81, '1'));
+  EXPECT_EQ(filesIn(dir.dir()), std::vector<std::string>{"mine.sudoku"});
 }
 
 // Paths are bytes: blanks, quotes, markup characters, a line break, a
