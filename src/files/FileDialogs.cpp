@@ -32,6 +32,11 @@ Glib::ustring failureMarkup(FileCommand command, const std::string& path) {
 
 void showFailure(FileCommand command, const std::string& path) { App::showError(failureMarkup(command, path)); }
 
+// Left to itself a chooser starts in "Recently Used", which has no folder: a
+// path or a bare name typed there is lost, and the chooser answers with no
+// file at all or asks for a folder.
+void startInCurrentFolder(Gtk::FileChooserDialog& chooser) { chooser.set_current_folder(Glib::get_current_dir()); }
+
 }  // namespace
 
 void App::openPuzzleDialog() {
@@ -50,10 +55,7 @@ void App::openPuzzleDialog() {
     // list every file; it opens in the file's folder instead.
     chooser.set_current_folder(Glib::path_get_dirname(fileName));
   } else {
-    // Left to itself the chooser starts in "Recently Used", which has no
-    // folder: a path typed there (Ctrl+L) is then lost and the chooser
-    // answers Open with no file at all.
-    chooser.set_current_folder(Glib::get_current_dir());
+    startInCurrentFolder(chooser);
   }
 
   if (chooser.run() != Gtk::RESPONSE_OK) return;
@@ -72,7 +74,11 @@ void App::savePuzzleDialog() {
   chooser.add_button(Gtk::Stock::SAVE, Gtk::RESPONSE_OK);
   chooser.set_default_response(Gtk::RESPONSE_OK);
   // No filters and no question before an existing file is replaced.
-  if (!fileName.empty()) chooser.set_filename(fileName);
+  if (!fileName.empty()) {
+    chooser.set_filename(fileName);
+  } else {
+    startInCurrentFolder(chooser);
+  }
 
   if (chooser.run() != Gtk::RESPONSE_OK) return;
   const std::string path = withPuzzleExtension(chooser.get_filename());

@@ -78,11 +78,12 @@ TEST_F(FileDialogTest, OpenChooserOffersSudokuFilesFirst) {
 }
 
 // Presses keys as the player does, one every 20 ms, through the X server to
-// the window under the pointer: first Ctrl+L, then each character of text,
-// then Enter. Stops when the chooser is no longer the dialog in front.
-void pressKeys(Gtk::FileChooserDialog& chooser, const std::string& text) {
+// the window under the pointer: Ctrl+L first where the location must be
+// opened, then each character of text, then Enter. Stops when the chooser is
+// no longer the dialog in front.
+void pressKeys(Gtk::FileChooserDialog& chooser, const std::string& text, bool openLocation = true) {
   auto keys = std::make_shared<std::vector<std::pair<guint, GdkModifierType>>>();
-  keys->emplace_back(GDK_l, GDK_CONTROL_MASK);
+  if (openLocation) keys->emplace_back(GDK_l, GDK_CONTROL_MASK);
   for (char c : text) {
     const bool upper = c >= 'A' && c <= 'Z';
     keys->emplace_back(gdk_unicode_to_keyval(c), upper ? GDK_SHIFT_MASK : GdkModifierType(0));
@@ -253,6 +254,18 @@ TEST_F(FileDialogTest, SaveWritesUnderTheNameWithTheExtension) {
   EXPECT_EQ(app.fileName, dir.path("puzzle.sudoku"));
   struct stat unused;
   EXPECT_NE(stat(dir.path("puzzle").c_str(), &unused), 0) << "no file without the extension";
+}
+
+TEST_F(FileDialogTest, SavesABareNameTypedAtTheFirstSave) {
+  load(kPuzzle);
+  gui::answerNext<Gtk::FileChooserDialog>(
+      [](Gtk::FileChooserDialog& chooser) { pressKeys(chooser, "mygame", false); });
+  const std::string before = Glib::get_current_dir();
+  ASSERT_EQ(chdir(dir.dir().c_str()), 0);
+  app.savePuzzleDialog();
+  ASSERT_EQ(chdir(before.c_str()), 0);
+  EXPECT_EQ(gui::readFile(dir.path("mygame.sudoku")), kPuzzle);
+  EXPECT_EQ(app.fileName, dir.path("mygame.sudoku"));
 }
 
 TEST_F(FileDialogTest, UnwritablePathShowsSavingFailed) {
