@@ -99,14 +99,15 @@ def pixel(shot, x, y):
 class Tessary:
     """One run of the program: start it, use it, end it."""
 
-    def __init__(self, binary, *args, workdir=None, accessible=True):
-        """Starts the program. With accessible=False it runs without the
-        accessibility bridge: only its X window is found, not its cells."""
+    def __init__(self, binary, *args, workdir=None, accessible=True, env=None):
+        """Starts the program, with the environment's variables changed as env
+        says. With accessible=False it runs without the accessibility bridge:
+        only its X window is found, not its cells."""
         self.binary = os.path.abspath(binary)
         self.workdir = workdir or tempfile.mkdtemp(prefix="tessary-e2e-")
         self.out_path = os.path.join(self.workdir, "stdout.txt")
         self.err_path = os.path.join(self.workdir, "stderr.txt")
-        env = dict(os.environ)
+        env = dict(os.environ, **(env or {}))
         if accessible:
             env["GTK_MODULES"] = "gail:atk-bridge"
             env.pop("NO_AT_BRIDGE", None)
