@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # build-deb.sh OUT: builds the Debian package from a clean copy of the
-# committed sources into OUT, checks it with lintian (an error fails, the
-# warnings are shown), then starts the programs of the unpacked package:
+# sources (see export-source.sh) into OUT, checks it with lintian (an
+# error fails, the warnings are shown), then starts the programs of the
+# unpacked package:
 # the game until its window shows, and `tessary-cli --version`.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -17,10 +18,9 @@ if [ "$version" != "$project" ]; then
   exit 1
 fi
 
-# Only what is committed, as a source package holds it.
+# The sources as a source package holds them.
 source=$work/tessary-$version
-mkdir "$source"
-git archive HEAD | tar -x -C "$source"
+scripts/export-source.sh "$source"
 echo "Building tessary $version (log: $out/build.log)"
 mkdir -p "$out"
 if ! (cd "$source" && DEB_BUILD_OPTIONS="nocheck parallel=${JOBS:-2}" dpkg-buildpackage -us -uc -b) \
