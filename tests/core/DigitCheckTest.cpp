@@ -33,7 +33,7 @@ TEST(DigitCheckTest, JudgesTheEnteredDigits) {
     std::bitset<81> wrong;
   } cases[] = {
       {entered(kPuzzle, {{1, '1'}, {6, '6'}}), givensOf(kPuzzle), DigitCheck::AllRight, {}},
-      {entered(kPuzzle, {{1, '1'}, {6, '5'}}), givensOf(kPuzzle), DigitCheck::Wrong, std::bitset<81>().set(6)},
+      {entered(kPuzzle, {{1, '6'}, {7, '4'}}), givensOf(kPuzzle), DigitCheck::Wrong, std::bitset<81>().set(1)},
       // A wrong digit repeating a given of its row is still only the entered one.
       {entered(kPuzzle, {{1, '9'}}), givensOf(kPuzzle), DigitCheck::Wrong, std::bitset<81>().set(1)},
       // No givens: the digits entered are judged together.

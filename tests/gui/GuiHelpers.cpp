@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "generator/GridGenerator.h"
+#include "generator/OneSolutionPuzzle.h"
 #include "generator/SeedCode.h"
 
 namespace gui {
@@ -38,10 +39,9 @@ std::string AppTest::loadSeedTyping(const std::string& text) {
 }
 
 std::string puzzleOf(const std::string& code) {
-  const SeedCode read = readSeedCode(code);
   Placement placements[kCellCount];
   unsigned char shown[kCellCount];
-  preparePuzzle(read.seed, read.difficulty, placements, shown);
+  prepareCodePuzzle(readSeedCode(code), placements, shown);
   return givensString(placements, shown);
 }
 

@@ -38,7 +38,7 @@ class AppTest : public ::testing::Test {
   Gtk::Window window;
 };
 
-// The givens the core builds for a seed code, as a puzzle string.
+// The givens the core builds for a seed code of either kind, as a puzzle string.
 std::string puzzleOf(const std::string& code);
 
 // Lets the toolkit handle everything that is pending (redraws, resizes).
