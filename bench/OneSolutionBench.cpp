@@ -61,14 +61,15 @@ int givensInOutput() {
   return -1;
 }
 
-// One program per puzzle: CPU milliseconds and givens of each run.
+// One program per puzzle: CPU milliseconds of each run, and its givens when
+// givens is not null.
 bool timeProcesses(const std::vector<std::vector<std::string>>& commands, std::vector<double>& millis,
-                   std::vector<double>& givens) {
+                   std::vector<double>* givens) {
   for (const std::vector<std::string>& command : commands) {
     const ProcessRun run = runProcess(command, "/dev/null", kOutput, 60);
     if (!run.ok) return false;
     millis.push_back(run.cpuMs);
-    givens.push_back(givensInOutput());
+    if (givens) givens->push_back(givensInOutput());
   }
   return true;
 }
@@ -81,20 +82,20 @@ int main(int argc, char** argv) {
   std::printf("one solution: a puzzle from a one-solution code, %d seeds per level; in-process ms (fastest of 3\n"
               "runs per seed), and one process per puzzle in CPU ms beside qqwing --generate 1 --symmetry rotate180\n",
               seeds);
-  std::printf("%-22s %10s %10s %12s %12s %16s %7s\n", "", "core med", "core worst", "process med", "process worst",
-              "givens med(range)", "ratio");
+  std::printf("%-20s %9s %10s %11s %13s %18s %6s\n", "", "core med", "core worst", "process med", "process worst",
+              "givens med (range)", "ratio");
 
   std::vector<double> peerMillis, peerGivens;
   const bool peer = haveQqwing() &&
                     timeProcesses(std::vector<std::vector<std::string>>(
                                       seeds, {"qqwing", "--generate", "1", "--symmetry", "rotate180", "--one-line"}),
-                                  peerMillis, peerGivens);
+                                  peerMillis, &peerGivens);
   const double peerMedian = peer ? spreadOf(peerMillis).median : 0.0;
 
   Placement placements[kCellCount];
   unsigned char shown[kCellCount];
   for (int level : {0, 5, 8, 10}) {
-    std::vector<double> core, givens, processMillis, processGivens;
+    std::vector<double> core, givens, processMillis;
     std::vector<std::vector<std::string>> commands;
     for (int i = 0; i < seeds; ++i) {
       const int seed = seedNumber(i);
@@ -109,20 +110,20 @@ int main(int argc, char** argv) {
       commands.push_back({cli, "generate", makeOneSolutionCode(level, seed)});
     }
     const Spread inProcess = spreadOf(core);
-    if (!timeProcesses(commands, processMillis, processGivens)) {
+    if (!timeProcesses(commands, processMillis, nullptr)) {
       std::fprintf(stderr, "one_solution_bench: %s failed\n", cli.c_str());
       return 1;
     }
     const Spread process = spreadOf(processMillis);
     const std::string label = "tessary " + makeOneSolutionCode(level, 0).substr(0, 3);
-    std::printf("%-22s %10.2f %10.2f %12.2f %12.2f %16s", label.c_str(), inProcess.median, inProcess.worst,
+    std::printf("%-20s %9.2f %10.2f %11.2f %13.2f %18s", label.c_str(), inProcess.median, inProcess.worst,
                 process.median, process.worst, givensRange(givens).c_str());
-    if (peer) std::printf(" %7.2f", process.median / peerMedian);
+    if (peer) std::printf(" %6.2f", process.median / peerMedian);
     std::printf("\n");
   }
   if (peer) {
     const Spread spread = spreadOf(peerMillis);
-    std::printf("%-22s %10s %10s %12.2f %12.2f %16s\n", "qqwing --generate 1", "-", "-", spread.median, spread.worst,
+    std::printf("%-20s %9s %10s %11.2f %13.2f %18s\n", "qqwing --generate 1", "-", "-", spread.median, spread.worst,
                 givensRange(peerGivens).c_str());
   } else {
     std::printf("(qqwing is not installed: `make bench` installs it)\n");

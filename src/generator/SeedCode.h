@@ -13,9 +13,9 @@
 //
 // A one-solution code is the two difficulty digits, the letter 'u' and the
 // seed, e.g. "05u1796837761": it names the puzzle that keeps only the holes
-// that leave exactly one solution. Read as a code of the first kind its seed
-// part begins with a letter and holds no number, so no code of that kind
-// ever meant anything else.
+// that leave exactly one solution. Read the first way, such a text has no
+// number in its seed part, so Generate never wrote one and no code that
+// Generate wrote changes meaning.
 
 // What a seed code asks for: the seed handed to srand and the difficulty,
 // 0 (Easy) to 1 (Hard).
