@@ -16,12 +16,7 @@ constexpr int kUnits = kCellCount / 2 + 1;
 }  // namespace
 
 void prepareOneSolutionPuzzle(int seed, float difficulty, Placement* placements, unsigned char* shown) {
-  std::srand(static_cast<unsigned>(seed));
-  for (int i = 0; i < kCellCount; ++i) placements[i] = Placement{};
-  unsigned char used[kUsedTablesSize] = {};
-  for (int i = 0; i < kCellCount; ++i) shown[i] = 0;
-  fillGrid(placements, 0, used, shown);
-
+  fillSeededGrid(seed, placements, shown);
   const std::string full = givensString(placements, shown);
   std::string puzzle = full;
   const int pairs = holeTarget(difficulty) / 2;

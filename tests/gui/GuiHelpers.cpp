@@ -19,6 +19,15 @@ std::string AppTest::gridText() {
   return text;
 }
 
+void AppTest::press(guint keyval, guint state) {
+  GdkEvent* event = gdk_event_new(GDK_KEY_PRESS);
+  event->key.window = GDK_WINDOW(g_object_ref(window.get_window()->gobj()));
+  event->key.keyval = keyval;
+  event->key.state = state;
+  gtk_main_do_event(event);
+  gdk_event_free(event);
+}
+
 std::string AppTest::look() {
   std::string all;
   for (int c = 0; c < 81; ++c) all += lookOf(cell(c / 9, c % 9)) + "|";

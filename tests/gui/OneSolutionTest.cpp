@@ -17,14 +17,6 @@ const char kCode[] = "05u1796837761";
 
 class OneSolutionTest : public gui::AppTest {
  protected:
-  void press(guint keyval, guint state) {
-    GdkEvent* event = gdk_event_new(GDK_KEY_PRESS);
-    event->key.window = GDK_WINDOW(g_object_ref(window.get_window()->gobj()));
-    event->key.keyval = keyval;
-    event->key.state = state;
-    gtk_main_do_event(event);
-    gdk_event_free(event);
-  }
   // Runs an item of cell 0's menu by its label; false when it is greyed out.
   bool choose(const Glib::ustring& label) {
     Gtk::Menu menu;
