@@ -9,6 +9,7 @@
 
 #include "cli/CliCommands.h"
 #include "generator/GridGenerator.h"
+#include "generator/OneSolutionPuzzle.h"
 #include "generator/SeedCode.h"
 
 namespace {
@@ -29,17 +30,21 @@ bool readSliderValue(const char* text, double& value) {
 }  // namespace
 
 // generate CODE prints the code as given and the givens Load Seed builds from
-// it; generate [--difficulty X] makes a new code from the clock as Generate
-// does at slider position X and prints it the same way. A word after "--" is
-// taken as a code even when it begins with '-', as codes may.
+// it; generate [--one-solution] [--difficulty X] makes a new code from the
+// clock as Generate (or New Puzzle With One Solution) does at slider position
+// X and prints it the same way. A word after "--" is taken as a code even
+// when it begins with '-', as codes may.
 int runGenerate(int argc, char** argv) {
   const char* code = nullptr;
   const char* sliderText = nullptr;
+  bool oneSolution = false;
   bool options = true;
   for (int i = 0; i < argc; ++i) {
     const std::string word = argv[i];
     if (options && word == "--") {
       options = false;
+    } else if (options && word == "--one-solution") {
+      oneSolution = true;
     } else if (options && word == "--difficulty") {
       if (sliderText) return refuse("--difficulty is given twice");
       if (i + 1 == argc) return refuse("--difficulty needs a value from 0 to 1");
@@ -52,7 +57,9 @@ int runGenerate(int argc, char** argv) {
       code = argv[i];
     }
   }
-  if (code && sliderText) return refuse("takes either a seed code or --difficulty, not both");
+  if (code && (sliderText || oneSolution)) {
+    return refuse("takes either a seed code or --one-solution and --difficulty, not both");
+  }
 
   std::string text;
   SeedCode wanted{0, 0.0f};
@@ -71,12 +78,13 @@ int runGenerate(int argc, char** argv) {
     const int level = sliderLevel(slider);
     wanted.seed = seedFromTime(std::time(nullptr));
     wanted.difficulty = levelDifficulty(level);
-    text = makeSeedCode(level, wanted.seed);
+    wanted.oneSolution = oneSolution;
+    text = oneSolution ? makeOneSolutionCode(level, wanted.seed) : makeSeedCode(level, wanted.seed);
   }
 
   Placement placements[kCellCount];
   unsigned char shown[kCellCount];
-  preparePuzzle(wanted.seed, wanted.difficulty, placements, shown);
+  prepareCodePuzzle(wanted, placements, shown);
   std::cout << text << ' ' << givensString(placements, shown) << '\n';
   return 0;
 }

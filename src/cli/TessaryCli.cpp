@@ -9,7 +9,7 @@ namespace {
 
 const char kUsage[] =
     "Usage: tessary-cli solve [--moves] [FILE...]\n"
-    "       tessary-cli generate [CODE | --difficulty X]\n"
+    "       tessary-cli generate [CODE | [--one-solution] [--difficulty X]]\n"
     "       tessary-cli count [--limit N] [FILE...]\n"
     "       tessary-cli --version\n"
     "\n"
@@ -29,8 +29,11 @@ const char kUsage[] =
     "          Load Seed builds from it, as an 81-character line ('0' for an\n"
     "          empty cell). Without one, makes a new code from the clock as the\n"
     "          Generate button does, at slider position X from 0 (Easy) to 1\n"
-    "          (Hard), 0.5 unless given, and prints it the same way. A code\n"
-    "          that begins with '-' goes after '--'.\n"
+    "          (Hard), 0.5 unless given, and prints it the same way; with\n"
+    "          --one-solution the code is a one-solution code (05u1796837761),\n"
+    "          whose puzzle has exactly one solution, as the window's New\n"
+    "          Puzzle With One Solution makes. A code that begins with '-' goes\n"
+    "          after '--'.\n"
     "\n"
     "count     Reads puzzles as solve does and prints, for each, one line with\n"
     "          its number of solutions, counted up to N (2 unless given) and\n"

@@ -17,16 +17,14 @@ void App::generateFromSeed(int seed, float puzzleDifficulty) {
 // with the seed it used last. The title shows the code of exactly the seed
 // and level used, so typing it into Load Seed rebuilds this puzzle.
 void App::generatePuzzle() {
-  const std::time_t now = std::time(nullptr);
-  const int seed = lastSeed ? nextSeed(now, *lastSeed) : seedFromTime(now);
-  lastSeed = seed;
+  const int seed = takeClockSeed(std::time(nullptr), lastSeed);
   const int level = sliderLevel(difficulty->get_value());
   setTitle(makeSeedCode(level, seed));
   generateFromSeed(seed, levelDifficulty(level));
 }
 
-// Load Seed: asks for a seed code and builds its puzzle. The slider stays
-// where the player left it and the file name is kept.
+// Load Seed: asks for a seed code of either kind and builds its puzzle. The
+// slider stays where the player left it and the file name is kept.
 void App::loadSeed() {
   Gtk::Dialog dialog(_("Enter puzzle number"), true, false);
   dialog.add_button(Gtk::Stock::CANCEL, Gtk::RESPONSE_CANCEL);
@@ -47,5 +45,9 @@ void App::loadSeed() {
   const Glib::ustring text = entry->get_text();
   const SeedCode code = readSeedCode(text.raw());
   setTitle(text);
-  generateFromSeed(code.seed, code.difficulty);
+  if (code.oneSolution) {
+    showOneSolutionPuzzle(code.seed, code.difficulty);
+  } else {
+    generateFromSeed(code.seed, code.difficulty);
+  }
 }

@@ -96,12 +96,16 @@ int digHoles(unsigned char* shown, int target) {
   return enough ? 0 : -1;
 }
 
-void preparePuzzle(int seed, float difficulty, Placement* placements, unsigned char* shown) {
+void fillSeededGrid(int seed, Placement* placements, unsigned char* shown) {
   std::srand(static_cast<unsigned>(seed));
   for (int i = 0; i < kCellCount; ++i) placements[i] = Placement{};
   unsigned char used[kUsedTablesSize] = {};
   for (int i = 0; i < kCellCount; ++i) shown[i] = 0;
   fillGrid(placements, 0, used, shown);
+}
+
+void preparePuzzle(int seed, float difficulty, Placement* placements, unsigned char* shown) {
+  fillSeededGrid(seed, placements, shown);
   digHoles(shown, holeTarget(difficulty));
 }
 

@@ -34,6 +34,11 @@ int fillGrid(Placement* placements, int start, unsigned char* used, unsigned cha
 // and at most 63).
 int digHoles(unsigned char* shown, int target);
 
+// srand(seed), then a fresh grid from fillGrid into 81 placements, with the
+// 81-byte shown mask all ones: the full grid of every code with this seed.
+// rand() goes on from there for the holes.
+void fillSeededGrid(int seed, Placement* placements, unsigned char* shown);
+
 // What Generate and Load Seed do before showing a puzzle: srand(seed), a
 // fresh grid from fillGrid, then digHoles with the hole target of the
 // difficulty (0 to 1). Fills 81 placements and the 81-byte shown mask.

@@ -24,6 +24,25 @@ std::size_t afterCharacters(const std::string& text, int count) {
   return at;
 }
 
+// The seed of a one-solution code: after "DDu", an optional '-' and at least
+// one digit to the end of the text, within the 32-bit range.
+std::optional<int> oneSolutionSeed(const std::string& text) {
+  if (text.size() < 4 || !isDigit(text[0]) || !isDigit(text[1]) || text[2] != 'u') return std::nullopt;
+  std::size_t at = 3;
+  const bool negative = text[at] == '-';
+  if (negative) ++at;
+  if (at == text.size()) return std::nullopt;
+  long long magnitude = 0;
+  for (; at < text.size(); ++at) {
+    if (!isDigit(text[at])) return std::nullopt;
+    magnitude = magnitude * 10 + (text[at] - '0');
+    if (magnitude > static_cast<long long>(INT_MAX) + 1) return std::nullopt;
+  }
+  const long long seed = negative ? -magnitude : magnitude;
+  if (seed > INT_MAX) return std::nullopt;
+  return static_cast<int>(seed);
+}
+
 }  // namespace
 
 int sliderLevel(double sliderValue) {
@@ -48,10 +67,20 @@ int nextSeed(std::time_t now, int lastSeed) {
   return static_cast<int32_t>(movedOn ? clock : last + 1U);
 }
 
+int takeClockSeed(std::time_t now, std::optional<int>& lastSeed) {
+  lastSeed = lastSeed ? nextSeed(now, *lastSeed) : seedFromTime(now);
+  return *lastSeed;
+}
+
 std::string makeSeedCode(int level, int seed) {
   // std::to_string never groups digits, whatever locale a stream might carry:
   // a code written as "051,234" would read back as seed 1.
   return (level <= 9 ? "0" : "") + std::to_string(level) + std::to_string(seed);
+}
+
+std::string makeOneSolutionCode(int level, int seed) {
+  // The difficulty digits are always two characters.
+  return makeSeedCode(level, seed).insert(2, "u");
 }
 
 int readCodeNumber(const std::string& text) {
@@ -82,6 +111,7 @@ SeedCode readSeedCode(const std::string& text) {
   float difficulty = levelDifficulty(readCodeNumber(text.substr(0, split)));
   if (difficulty > 1.0f) difficulty = 1.0f;
   if (difficulty < 0.0f) difficulty = 0.0f;
+  if (const std::optional<int> seed = oneSolutionSeed(text)) return SeedCode{*seed, difficulty, true};
   return SeedCode{readCodeNumber(text.substr(split)), difficulty};
 }
 

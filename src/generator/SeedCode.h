@@ -2,6 +2,7 @@
 #pragma once
 
 #include <ctime>
+#include <optional>
 #include <string>
 
 // A seed code is what the title shows after Generate and what Load Seed
@@ -9,12 +10,19 @@
 // seed as a signed decimal, e.g. "05-1734022211". Players write codes down
 // and share them, so a code must keep meaning the same puzzle: nothing here
 // may change how a code is written or read.
+//
+// A one-solution code is the two difficulty digits, the letter 'u' and the
+// seed, e.g. "05u1796837761": it names the puzzle that keeps only the holes
+// that leave exactly one solution. Read the first way, such a text has no
+// number in its seed part, so Generate never wrote one and no code that
+// Generate wrote changes meaning.
 
 // What a seed code asks for: the seed handed to srand and the difficulty,
 // 0 (Easy) to 1 (Hard).
 struct SeedCode {
   int seed;
   float difficulty;
+  bool oneSolution = false;  // a one-solution code, "05u..."
 };
 
 // The slider position as a whole difficulty level: trunc(value * 10), 0 to
@@ -36,9 +44,18 @@ int seedFromTime(std::time_t now);
 // -2147483648 in 2038 counts as moving on.
 int nextSeed(std::time_t now, int lastSeed);
 
+// The seed of a command that makes a new puzzle from the clock: the clock's,
+// or nextSeed after lastSeed when a command of this run already took one.
+// Remembers it in lastSeed, so that no two such commands share a seed.
+int takeClockSeed(std::time_t now, std::optional<int>& lastSeed);
+
 // The code of a level (0 to 10) and a seed: "0" and the level when it is 9
 // or less, "10" for 10, then the seed in decimal with its '-' when negative.
 std::string makeSeedCode(int level, int seed);
+
+// The one-solution code of a level and a seed: the same with 'u' after the
+// difficulty digits.
+std::string makeOneSolutionCode(int level, int seed);
 
 // Reads an integer the way the platform's sscanf reads "%d" on this text:
 // blanks (space, \t, \n, \v, \f, \r) are skipped, one '+' or '-' is taken,
@@ -55,6 +72,11 @@ int readCodeNumber(const std::string& text);
 // into [0, 1]; the seed is the rest from the third character on, read as
 // above. A part that holds no number counts as 0, so an empty or garbled
 // code still names a puzzle: the easiest level with seed 0 for an empty one.
+// A text that is exactly two ASCII digits, 'u', and a decimal integer within
+// 32 bits with an optional '-' (leading zeros allowed) is a one-solution
+// code: its difficulty is read from the digits in the same way, its seed is
+// that integer. Any other text keeps the reading above ("5u12", "05u",
+// "05u12x", "05 u12", "05U12", "05u+1", "05u4294967296").
 SeedCode readSeedCode(const std::string& text);
 
 // How many cells digHoles is asked to hide at a difficulty:

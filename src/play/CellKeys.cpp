@@ -43,7 +43,8 @@ int App::focusedCell() {
 }
 
 // The window's keys, seen before the focused widget: Ctrl+Z undoes,
-// Ctrl+Shift+Z and Ctrl+Y redo, and in a cell Ctrl+H hints and the arrows
+// Ctrl+Shift+Z and Ctrl+Y redo, Ctrl+N makes a new puzzle with one
+// solution, and in a cell Ctrl+H hints and the arrows
 // move to the neighbouring cell, stopping at the grid's edge. Every other
 // key goes on as before, mnemonics included.
 bool App::keyPressed(GdkEventKey* event) {
@@ -56,6 +57,10 @@ bool App::keyPressed(GdkEventKey* event) {
   }
   if ((control && key == GDK_y) || (mods == (GDK_CONTROL_MASK | GDK_SHIFT_MASK) && key == GDK_z)) {
     redo();
+    return true;
+  }
+  if (control && key == GDK_n) {
+    newOneSolutionPuzzle();
     return true;
   }
   const int cell = focusedCell();

@@ -19,9 +19,18 @@ Gtk::SeparatorMenuItem* separator() {
 
 }  // namespace
 
-// A cell's own right-click menu, with Undo, Redo and Hint above the entry's
-// items. Hint serves only an open, empty cell.
+// A cell's own right-click menu, with Undo, Redo and Hint, then the
+// one-solution puzzle and Check Digits, above the entry's items. Hint serves
+// only an open, empty cell.
 void App::cellMenu(Gtk::Menu* menu, int cell) {
+  Gtk::MenuItem* newItem = commandItem(_("New Puzzle With One Solution"), true);
+  newItem->signal_activate().connect(sigc::mem_fun(*this, &App::newOneSolutionPuzzle));
+  Gtk::MenuItem* checkItem = commandItem(_("Check Digits"), canCheckDigits());
+  checkItem->signal_activate().connect(sigc::mem_fun(*this, &App::checkDigits));
+  menu->prepend(*separator());
+  menu->prepend(*checkItem);
+  menu->prepend(*newItem);
+
   Gtk::Entry& entry = cellAt(cell / 9, cell % 9);
   Gtk::MenuItem* undoItem = commandItem(_("Undo"), history.canUndo());
   undoItem->signal_activate().connect(sigc::mem_fun(*this, &App::undo));

@@ -8,11 +8,15 @@ namespace {
 
 // Text colours only, so that a conflict's red background and a given's
 // missing frame stay as they are: a clear blue for the digit under the
-// focus, a green for a grid the player has solved.
+// focus, a green for a grid the player has solved, a dark red, readable on
+// the conflict's red too, for a digit Check Digits found wrong.
 const Gdk::Color* textColour(TextLook look) {
   static const Gdk::Color sameDigit("#1a5fb4");
   static const Gdk::Color solved("#1b7a34");
+  static const Gdk::Color wrong("#a51d2d");
   switch (look) {
+    case TextLook::Wrong:
+      return &wrong;
     case TextLook::SameDigit:
       return &sameDigit;
     case TextLook::Solved:
@@ -28,9 +32,13 @@ const Gdk::Color* textColour(TextLook look) {
 // The one place that colours the digits, after the conflict marking.
 void App::showLooks() {
   const bool solved = history.current().solved;
+  const std::string grid = getString();
   TextLook looks[kCellCount];
-  textLooks(getString(), focusedCell(), solved, looks);
+  textLooks(grid, focusedCell(), solved, looks);
+  // A wrong digit stays red under the focus's blue.
+  const std::bitset<81>& wrong = wrongDigits.in(grid);
   for (int cell = 0; cell < kCellCount; ++cell) {
+    if (wrong[cell]) looks[cell] = TextLook::Wrong;
     setColour(cellAt(cell / 9, cell % 9), CellColour::Text, textColour(looks[cell]));
   }
   if (!window) return;

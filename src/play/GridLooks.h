@@ -4,8 +4,9 @@
 #include <string>
 
 // How a cell draws its digit, apart from the conflict colour of its
-// background, which the grid reader decides.
-enum class TextLook { Plain, SameDigit, Solved };
+// background, which the grid reader decides. Wrong is a digit Check Digits
+// found to differ from the puzzle's one solution.
+enum class TextLook { Plain, SameDigit, Solved, Wrong };
 
 // grid: 81 chars, row-major, '1'-'9' a digit and anything else an empty cell.
 

@@ -8,6 +8,7 @@
 #include <gtkmm.h>
 
 #include "grid/Placement.h"
+#include "play/DigitCheck.h"
 #include "play/History.h"
 
 // The one application object: it holds everything that outlives a single
@@ -73,6 +74,12 @@ class App {
   void showLooks();
   int focusedCell();
 
+  // Puzzles with exactly one solution, and checking the player's digits
+  void showOneSolutionPuzzle(int seed, float difficulty);
+  void newOneSolutionPuzzle();
+  bool canCheckDigits();
+  void checkDigits();
+
   // The grid's entries, column-major: see entryIndex.
   Gtk::Entry* cells[81];
   // The slider's value, 0 (Easy) to 1 (Hard); created here, never released.
@@ -95,6 +102,8 @@ class App {
   Glib::ustring titleText;
   // Every state of the grid since start, for undo and redo.
   History history;
+  // The digits the last Check Digits found wrong, red until the grid changes.
+  WrongDigits wrongDigits;
 
   // Where the entry of the cell at (row, col) sits in cells: only these two
   // know that the entries are kept column-major.

@@ -136,6 +136,29 @@ TEST(SeedCodeTest, SplitsAfterTwoCharactersNotTwoBytes) {
   EXPECT_EQ(readSeedCode("0\xe2\x82\xac" "77").seed, 77);
 }
 
+// Two ASCII digits, 'u' and a 32-bit integer to the end make a one-solution
+// code; any other text keeps its reading.
+TEST(SeedCodeTest, ReadsOneSolutionCodesAndNothingElseAsThem) {
+  const struct {
+    const char* text;
+    bool oneSolution;
+    int seed;
+    float difficulty;
+  } cases[] = {
+      {"05u12", true, 12, 0.5f},       {"05u-3", true, -3, 0.5f},         {"99u007", true, 7, 1.0f},
+      {"10u-2147483648", true, INT_MIN, 1.0f},                            {"5u12", false, 12, 0.5f},
+      {"05u", false, 0, 0.5f},         {"05u12x", false, 0, 0.5f},        {"05 u12", false, 0, 0.5f},
+      {"05U12", false, 0, 0.5f},       {"05u+12", false, 0, 0.5f},        {"05u2147483648", false, 0, 0.5f},
+  };
+  for (const auto& c : cases) {
+    const SeedCode read = readSeedCode(c.text);
+    EXPECT_TRUE(read.oneSolution == c.oneSolution && read.seed == c.seed && read.difficulty == c.difficulty)
+        << c.text;
+  }
+  EXPECT_EQ(makeOneSolutionCode(5, 1796837761), "05u1796837761");
+  EXPECT_EQ(makeOneSolutionCode(10, -5), "10u-5");
+}
+
 // The reader against the platform's own sscanf("%d") wherever sscanf's
 // result is defined (the number fits in 32 bits); where sscanf converts
 // nothing, the reader gives 0.

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "generator/GridGenerator.h"
+#include "generator/OneSolutionPuzzle.h"
 #include "generator/SeedCode.h"
 
 namespace gui {
@@ -16,6 +17,15 @@ std::string AppTest::gridText() {
     if (!shown.empty()) text[c] = shown.raw()[0];
   }
   return text;
+}
+
+void AppTest::press(guint keyval, guint state) {
+  GdkEvent* event = gdk_event_new(GDK_KEY_PRESS);
+  event->key.window = GDK_WINDOW(g_object_ref(window.get_window()->gobj()));
+  event->key.keyval = keyval;
+  event->key.state = state;
+  gtk_main_do_event(event);
+  gdk_event_free(event);
 }
 
 std::string AppTest::look() {
@@ -38,10 +48,9 @@ std::string AppTest::loadSeedTyping(const std::string& text) {
 }
 
 std::string puzzleOf(const std::string& code) {
-  const SeedCode read = readSeedCode(code);
   Placement placements[kCellCount];
   unsigned char shown[kCellCount];
-  preparePuzzle(read.seed, read.difficulty, placements, shown);
+  prepareCodePuzzle(readSeedCode(code), placements, shown);
   return givensString(placements, shown);
 }
 

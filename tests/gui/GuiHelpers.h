@@ -26,6 +26,8 @@ class AppTest : public ::testing::Test {
   Gtk::Entry& cell(int row, int col) { return app.cellAt(row, col); }
   // Types text into a cell as the player would: the change handler runs.
   void type(int row, int col, const Glib::ustring& text) { cell(row, col).set_text(text); }
+  // A key pressed while the window has the focus, as the toolkit delivers it.
+  void press(guint keyval, guint state = 0);
   // The grid as a puzzle string: row-major, a cell's first byte, '0' for an empty cell.
   std::string gridText();
   // Every cell's look (see lookOf), row-major, to compare before and after.
@@ -38,7 +40,7 @@ class AppTest : public ::testing::Test {
   Gtk::Window window;
 };
 
-// The givens the core builds for a seed code, as a puzzle string.
+// The givens the core builds for a seed code of either kind, as a puzzle string.
 std::string puzzleOf(const std::string& code);
 
 // Lets the toolkit handle everything that is pending (redraws, resizes).

@@ -11,15 +11,6 @@ const std::string kSolution = "5346789126721953481983425678597614234268537917139
 
 class PlayTest : public gui::AppTest {
  protected:
-  // A key pressed while the window has the focus, as the toolkit delivers it.
-  void press(guint keyval, guint state = 0) {
-    GdkEvent* event = gdk_event_new(GDK_KEY_PRESS);
-    event->key.window = GDK_WINDOW(g_object_ref(window.get_window()->gobj()));
-    event->key.keyval = keyval;
-    event->key.state = state;
-    gtk_main_do_event(event);
-    gdk_event_free(event);
-  }
   // A left click into a cell.
   void click(int row, int col) {
     GdkEvent* event = gdk_event_new(GDK_BUTTON_PRESS);

@@ -1,0 +1,75 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <gdk/gdkkeysyms.h>
+
+#include <algorithm>
+#include <ctime>
+
+#include "GuiHelpers.h"
+#include "generator/SeedCode.h"
+
+namespace {
+
+class OneSolutionTest : public gui::AppTest {
+ protected:
+  // Runs an item of cell 0's menu by its label.
+  void choose(const Glib::ustring& label) {
+    Gtk::Menu menu;
+    g_signal_emit_by_name(cell(0, 0).gobj(), "populate-popup", menu.gobj());
+    for (Gtk::Widget* widget : menu.get_children()) {
+      auto* item = dynamic_cast<Gtk::MenuItem*>(widget);
+      auto* text = item ? dynamic_cast<Gtk::Label*>(item->get_child()) : nullptr;
+      if (text && text->get_text() == label) return item->activate();
+    }
+    ADD_FAILURE() << "no menu item " << label;
+  }
+  std::string code() { return std::string(window.get_title()).substr(9, window.get_title().size() - 10); }
+};
+
+TEST_F(OneSolutionTest, CtrlNAndTheMenuItemMakeALockedOneSolutionPuzzleInOneStep) {
+  app.difficulty->set_value(0.8);
+  for (bool byKey : {true, false}) {
+    app.generatePuzzle();
+    const int generated = readSeedCode(code()).seed;
+    const std::string before = look() + window.get_title();
+    const int clock = seedFromTime(std::time(nullptr));
+    byKey ? press(GDK_n, GDK_CONTROL_MASK) : choose("New Puzzle With One Solution");
+    // The clock's second, never the seed Generate took within it.
+    const int seed = readSeedCode(code()).seed;
+    EXPECT_TRUE(seed == std::max(clock, generated + 1) || seed == std::max(clock + 1, generated + 1)) << code();
+    EXPECT_EQ(code(), makeOneSolutionCode(8, seed));
+    EXPECT_EQ(gridText(), gui::puzzleOf(code()));
+    for (int c = 0; c < 81; ++c) EXPECT_EQ(cell(c / 9, c % 9).get_editable(), gridText()[c] == '0') << c;
+    press(GDK_z, GDK_CONTROL_MASK);
+    EXPECT_EQ(look() + window.get_title(), before);
+  }
+}
+
+TEST_F(OneSolutionTest, LoadSeedAndCheckDigits) {
+  // One solution, whose first row is 918235647 (shown: 9_8235__7), and no 4
+  // or 6 stands in the columns and boxes of cells 1 and 7.
+  loadSeedTyping("05u1796837761");
+  EXPECT_EQ(window.get_title(), "Tessary (05u1796837761)");
+  EXPECT_EQ(gridText(), gui::puzzleOf("05u1796837761"));
+  type(0, 7, "4");
+  auto message = gui::expectMessage();
+  choose("Check Digits");
+  EXPECT_EQ(message->type, Gtk::MESSAGE_INFO);
+  EXPECT_EQ(message->markup, "All digits are right so far.");
+  type(0, 1, "6");
+  choose("Check Digits");
+  EXPECT_EQ(gui::textColour(cell(0, 1)), 'r');
+  EXPECT_EQ(gui::textColour(cell(0, 7)), '-');
+  press(GDK_z, GDK_CONTROL_MASK);
+  EXPECT_EQ(cell(0, 1).get_text(), "") << "the check was no step of its own";
+  press(GDK_y, GDK_CONTROL_MASK);
+  EXPECT_EQ(gui::textColour(cell(0, 1)), '-') << "the red went with the change and stays gone";
+
+  // Several solutions; row 0 starts 002356000, so a 2 in it repeats a given.
+  loadSeedTyping("10-5");
+  type(0, 0, "2");
+  message = gui::expectMessage();
+  choose("Check Digits");
+  EXPECT_EQ(message->markup, "The digits entered so far cannot all be right.");
+}
+
+}  // namespace
