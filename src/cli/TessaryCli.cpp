@@ -11,6 +11,7 @@ const char kUsage[] =
     "Usage: tessary-cli solve [--moves] [FILE...]\n"
     "       tessary-cli generate [CODE | --difficulty X]\n"
     "       tessary-cli count [--limit N] [FILE...]\n"
+    "       tessary-cli rate [--steps] [FILE...]\n"
     "       tessary-cli --version\n"
     "\n"
     "solve     Reads puzzles, one 81-character line each ('0' or '.' for an\n"
@@ -44,6 +45,7 @@ int main(int argc, char** argv) {
   if (argc >= 2 && std::strcmp(argv[1], "solve") == 0) return runSolve(argc - 2, argv + 2);
   if (argc >= 2 && std::strcmp(argv[1], "generate") == 0) return runGenerate(argc - 2, argv + 2);
   if (argc >= 2 && std::strcmp(argv[1], "count") == 0) return runCount(argc - 2, argv + 2);
+  if (argc >= 2 && std::strcmp(argv[1], "rate") == 0) return runRate(argc - 2, argv + 2);
   if (argc >= 2 && std::strcmp(argv[1], "--version") == 0) {
     std::cout << "tessary-cli " << kTessaryVersion << "\n";
     return 0;
