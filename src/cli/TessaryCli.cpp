@@ -37,7 +37,19 @@ const char kUsage[] =
     "          its number of solutions, counted up to N (2 unless given) and\n"
     "          followed by '+' when the count reached N: '1' is a puzzle with\n"
     "          one solution, '2+' one with several, '0' one with none or with\n"
-    "          a digit repeated in a row, column or box.\n";
+    "          a digit repeated in a row, column or box.\n"
+    "\n"
+    "rate      Reads puzzles as solve does and prints, for each, one line with\n"
+    "          the hardest technique a person needs to solve it, trying the\n"
+    "          easiest first: naked-single, hidden-single, locked-candidates,\n"
+    "          naked-pair, hidden-pair, naked-triple, hidden-triple, x-wing,\n"
+    "          swordfish, xy-wing; 'search' when they stall before the grid is\n"
+    "          full, 'no-solution' when it cannot be completed and 'conflict'\n"
+    "          when a digit repeats in a row, column or box. With --steps each\n"
+    "          step follows on a line of its own: 'step', the technique, 'cells'\n"
+    "          and the cells it looks at (r3c5 is row 3, column 5), 'digits' and\n"
+    "          its digits, then 'places r3c5=7', or 'rules-out 37 from' and the\n"
+    "          cells that lose those digits.\n";
 
 }  // namespace
 
