@@ -65,6 +65,7 @@ class App {
   void undo();
   void redo();
   void hint(int cell);
+  void explain();
   bool keyPressed(GdkEventKey* event);
   void focusChanged(Gtk::Widget* widget);
   bool cellPressed(GdkEventButton* event, int cell);
