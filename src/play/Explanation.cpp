@@ -60,6 +60,7 @@ std::string digitList(unsigned digits) {
 }
 
 const char* techniqueName(Technique technique) {
+  // Translators: the solving techniques, under the names puzzle books give them.
   static const char* const kNames[] = {N_("Locked candidates"), N_("Naked pair"), N_("Hidden pair"), N_("Naked triple"),
                                        N_("Hidden triple"),     N_("X-wing"),     N_("Swordfish"),   N_("XY-wing")};
   return _(kNames[static_cast<int>(technique) - static_cast<int>(Technique::LockedCandidates)]);
