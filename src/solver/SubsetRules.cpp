@@ -19,15 +19,16 @@ bool nakedIn(const LogicBoard& board, uint32_t group, int size, LogicStep& step)
     unsigned digits = 0;
     forEachDigit(cells, [&](int i) { digits |= board.options[tiles[i]]; });
     if (digitCount(digits) != size) return false;
-    unsigned losing = 0;
+    unsigned losing = 0, lost = 0;
     forEachDigit(open & ~cells, [&](int i) {
       if (board.options[tiles[i]] & digits) losing |= 1u << i;
+      lost |= board.options[tiles[i]] & digits;
     });
     if (losing == 0) return false;
     step.cells = groupCells(group, cells);
     step.digits = static_cast<uint16_t>(digits);
     step.ruledOutCells = groupCells(group, losing);
-    step.ruledOut = static_cast<uint16_t>(digits);
+    step.ruledOut = static_cast<uint16_t>(lost);
     return true;
   });
 }
@@ -45,15 +46,16 @@ bool hiddenIn(const LogicBoard& board, const DigitPlaces& places, uint32_t group
     unsigned cells = 0;
     forEachDigit(digits, [&](int d) { cells |= places.of[group][d]; });
     if (digitCount(cells) != size) return false;
-    unsigned losing = 0;
+    unsigned losing = 0, lost = 0;
     forEachDigit(cells, [&](int i) {
       if (board.options[tiles[i]] & ~digits) losing |= 1u << i;
+      lost |= board.options[tiles[i]] & ~digits;
     });
     if (losing == 0) return false;
     step.cells = groupCells(group, cells);
     step.digits = static_cast<uint16_t>(digits);
     step.ruledOutCells = groupCells(group, losing);
-    step.ruledOut = static_cast<uint16_t>(kAllDigits & ~digits);
+    step.ruledOut = static_cast<uint16_t>(lost);
     return true;
   });
 }
