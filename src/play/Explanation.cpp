@@ -103,6 +103,9 @@ Explanation explainGrid(const std::string& grid) {
   if (rating.technique == Technique::Conflict || rating.technique == Technique::NoSolution) {
     return Explanation{_("The digits entered so far cannot all be right."), -1};
   }
+  // Only a full grid rates below Search without a step.
+  if (steps.empty() && rating.technique < Technique::Search)
+    return Explanation{_("Every cell already holds a digit."), -1};
   if (steps.empty()) {
     return Explanation{_("Reasoning alone finds no next step here. Hint fills a cell with the digit Solve would show."),
                        -1};

@@ -15,5 +15,6 @@ struct Explanation {
 // candidates out names its technique, its cells and what it rules out, then
 // the placement it leads to. When a digit repeats or the grid has no
 // solution, the text says the digits cannot all be right (cell -1); when the
-// techniques find no step, it says so and points to Hint (cell -1).
+// techniques find no step, it says so and points to Hint (cell -1); a full
+// grid gets a sentence of its own.
 Explanation explainGrid(const std::string& grid);

@@ -47,6 +47,7 @@ TEST_F(ExplainTest, TellsTheNextStepAndFocusesTheCellItFills) {
       // Row 9 lacks a 2 that column 9 already holds.
       {"no solution", "034678912" + std::string(63, '0') + "143769850",
        "The digits entered so far cannot all be right.", -1},
+      {"full grid", kSolution, "Every cell already holds a digit.", -1},
       {"no step", std::string(81, '0'),
        "Reasoning alone finds no next step here. Hint fills a cell with the digit Solve would show.", -1},
   };
