@@ -13,6 +13,9 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 "$build/bench/solver_bench" "$root/tests/data/puzzles" 600
 # Counting solutions: qqwing counts every one, so its runs stop at a minute.
 "$build/bench/count_bench" "$root/tests/data/puzzles" 60
+# The rater on every set, and its agreement with qqwing on 125 puzzles of each
+# of qqwing's levels.
+"$build/bench/rater_bench" "$root/tests/data/puzzles" 125
 # Instructions are steady where times are not: tessary-cli on the expert set,
 # counted by callgrind.
 if command -v valgrind >/dev/null; then

@@ -6,3 +6,4 @@
 int runSolve(int argc, char** argv);
 int runGenerate(int argc, char** argv);
 int runCount(int argc, char** argv);
+int runRate(int argc, char** argv);

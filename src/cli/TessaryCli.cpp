@@ -11,6 +11,7 @@ const char kUsage[] =
     "Usage: tessary-cli solve [--moves] [FILE...]\n"
     "       tessary-cli generate [CODE | [--one-solution] [--difficulty X]]\n"
     "       tessary-cli count [--limit N] [FILE...]\n"
+    "       tessary-cli rate [--steps] [FILE...]\n"
     "       tessary-cli --version\n"
     "\n"
     "solve     Reads puzzles, one 81-character line each ('0' or '.' for an\n"
@@ -39,7 +40,19 @@ const char kUsage[] =
     "          its number of solutions, counted up to N (2 unless given) and\n"
     "          followed by '+' when the count reached N: '1' is a puzzle with\n"
     "          one solution, '2+' one with several, '0' one with none or with\n"
-    "          a digit repeated in a row, column or box.\n";
+    "          a digit repeated in a row, column or box.\n"
+    "\n"
+    "rate      Reads puzzles as solve does and prints, for each, one line with\n"
+    "          the hardest technique a person needs to solve it, trying the\n"
+    "          easiest first: naked-single, hidden-single, locked-candidates,\n"
+    "          naked-pair, hidden-pair, naked-triple, hidden-triple, x-wing,\n"
+    "          swordfish, xy-wing; 'search' when they stall before the grid is\n"
+    "          full, 'no-solution' when it cannot be completed and 'conflict'\n"
+    "          when a digit repeats in a row, column or box. With --steps each\n"
+    "          step follows on a line of its own: 'step', the technique, 'cells'\n"
+    "          and the cells it looks at (r3c5 is row 3, column 5), 'digits' and\n"
+    "          its digits, then 'places r3c5=7', or 'rules-out 37 from' and the\n"
+    "          cells that lose those digits.\n";
 
 }  // namespace
 
@@ -47,6 +60,7 @@ int main(int argc, char** argv) {
   if (argc >= 2 && std::strcmp(argv[1], "solve") == 0) return runSolve(argc - 2, argv + 2);
   if (argc >= 2 && std::strcmp(argv[1], "generate") == 0) return runGenerate(argc - 2, argv + 2);
   if (argc >= 2 && std::strcmp(argv[1], "count") == 0) return runCount(argc - 2, argv + 2);
+  if (argc >= 2 && std::strcmp(argv[1], "rate") == 0) return runRate(argc - 2, argv + 2);
   if (argc >= 2 && std::strcmp(argv[1], "--version") == 0) {
     std::cout << "tessary-cli " << kTessaryVersion << "\n";
     return 0;

@@ -63,6 +63,11 @@ bool App::keyPressed(GdkEventKey* event) {
     newOneSolutionPuzzle();
     return true;
   }
+  // Ctrl+Shift+H explains the next step of the whole grid, wherever the focus is.
+  if (mods == (GDK_CONTROL_MASK | GDK_SHIFT_MASK) && key == GDK_h) {
+    explain();
+    return true;
+  }
   const int cell = focusedCell();
   if (cell < 0) return false;
   if (control && key == GDK_h) {

@@ -38,8 +38,12 @@ void App::cellMenu(Gtk::Menu* menu, int cell) {
   redoItem->signal_activate().connect(sigc::mem_fun(*this, &App::redo));
   Gtk::MenuItem* hintItem = commandItem(_("Hint"), entry.get_editable() && entry.get_text().empty());
   hintItem->signal_activate().connect(sigc::bind(sigc::mem_fun(*this, &App::hint), cell));
+  // Explain tells the next step of the whole grid, whichever cell was clicked.
+  Gtk::MenuItem* explainItem = commandItem(_("Explain"), true);
+  explainItem->signal_activate().connect(sigc::mem_fun(*this, &App::explain));
 
   menu->prepend(*separator());
+  menu->prepend(*explainItem);
   menu->prepend(*hintItem);
   menu->prepend(*separator());
   menu->prepend(*redoItem);

@@ -66,6 +66,7 @@ class App {
   void undo();
   void redo();
   void hint(int cell);
+  void explain();
   bool keyPressed(GdkEventKey* event);
   void focusChanged(Gtk::Widget* widget);
   void selectForTyping(int cell);

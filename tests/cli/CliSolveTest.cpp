@@ -29,9 +29,11 @@ class CliSolveTest : public ::testing::Test {
   void write(const std::string& name, const std::string& bytes) { writeFile(path(name), bytes); }
 
   // Runs "tessary-cli solve ARGS", with input on its standard input.
-  CliRun solve(const std::string& args, const std::string& input = "") {
+  CliRun solve(const std::string& args, const std::string& input = "") { return cli("solve " + args, input); }
+  // Runs "tessary-cli WORDS", with input on its standard input.
+  CliRun cli(const std::string& words, const std::string& input) {
     write("stdin", input);
-    const std::string command = std::string("'") + TESSARY_CLI + "' solve " + args + " <'" + path("stdin") +
+    const std::string command = std::string("'") + TESSARY_CLI + "' " + words + " <'" + path("stdin") +
                                 "' >'" + path("stdout") + "' 2>'" + path("stderr") + "'";
     const int raw = std::system(command.c_str());
     return CliRun{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readFile(path("stdout")), readFile(path("stderr"))};
@@ -153,6 +155,22 @@ TEST_F(CliSolveTest, RefusesMissingFilesAndUnknownOptions) {
   EXPECT_EQ(run.status, 2);
   EXPECT_EQ(run.out, "");
   EXPECT_EQ(run.err, "tessary-cli solve: unknown option '--verbose'\n");
+}
+
+TEST_F(CliSolveTest, RatesEachPuzzleAndTellsItsSteps) {
+  std::string oneOpen = kEasySolved;
+  oneOpen[0] = '.';
+  // intermediate.txt, line 1, after the singles it allows: a box's 5s all in its row.
+  const std::string locked = "200008400685314729340200806000700284452806007708420000820107000000502078570080042";
+  const CliRun run = cli("rate --steps", oneOpen + "\n" + kEasy.substr(0, 80) + "3\n" + locked + "\n");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.err, "");
+  const std::string expected =
+      "naked-single\nstep naked-single cells r1c1 digits 5 places r1c1=5\nconflict\nlocked-candidates\n"
+      "step locked-candidates cells r6c7,r6c8,r6c9 digits 5 rules-out 5 from r6c6\n";
+  EXPECT_EQ(run.out.substr(0, expected.size()), expected);
+  EXPECT_EQ(cli("rate", locked + "\n").out, "locked-candidates\n");
+  EXPECT_EQ(cli("rate --moves", "").err, "tessary-cli rate: unknown option '--moves'\n");
 }
 
 }  // namespace
