@@ -13,3 +13,8 @@
 // it has found that many. A grid on which a digit repeats in a row, column
 // or box has none.
 uint64_t countSolutions(const char* puzzle, uint64_t limit);
+
+// The same, also writing the first solution found to solution (81 chars
+// '1'-'9', row-major, no terminator) when there is one; solution may be
+// null. Which solution comes first is fixed for a grid, not chosen.
+uint64_t countSolutions(const char* puzzle, uint64_t limit, char* solution);
