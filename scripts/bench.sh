@@ -11,6 +11,9 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 "$build/bench/solver_bench" "$root/tests/data/puzzles" 600
 # Counting solutions: qqwing counts every one, so its runs stop at a minute.
 "$build/bench/count_bench" "$root/tests/data/puzzles" 60
+# The counter in the process against tdoku, and the sparse grids without a
+# solution that once froze the hint.
+"$build/bench/counter_bench" "$root/tests/data/puzzles" "$root/tests/data/sparse-no-solution.txt"
 # Instructions are steady where times are not: tessary-cli on the expert set,
 # counted by callgrind.
 if command -v valgrind >/dev/null; then

@@ -188,15 +188,17 @@ bool RemoveLockedCandidates(Grid& grid, bool& removed) {
   return true;
 }
 
-// Draws every conclusion the rules above allow, until none is left; false
-// if the grid turns out to have no solution.
-bool Settle(Grid& grid) {
+// Places the singles until none is left, and with triads also narrows the
+// triads, until that changes nothing either; false if the grid turns out to
+// have no solution.
+bool Settle(Grid& grid, bool triads) {
   for (;;) {
     bool changed = false;
     if (!PlaceNakedSingles(grid, changed)) return false;
     if (changed) continue;
     if (!PlaceHiddenSingles(grid, changed)) return false;
     if (changed) continue;
+    if (!triads) return true;
     if (!RemoveLockedCandidates(grid, changed)) return false;
     if (!changed) return true;
   }
@@ -224,6 +226,12 @@ uint32_t CellToBranchOn(const Grid& grid) {
   }
 }
 
+// Guesses after which the search also narrows the triads at every step.
+// Most grids are done before: the triads cost more than the few guesses
+// they would save there. A search that goes on has met a part of the grid
+// that singles refute slowly, where they save a great many.
+constexpr uint64_t kGuessesOnSinglesAlone = 32;
+
 // Depth-first search over settled copies of the grid, branching on the
 // digits of a cell with the fewest candidates.
 class Search {
@@ -240,7 +248,7 @@ class Search {
     for (uint32_t digit = 0; digit < 9 && found_ < limit_; ++digit) {
       if ((grid.cells[cell / 27][digit] & bit) == 0) continue;
       Grid next = grid;
-      if (Place(next, digit, cell) && Settle(next)) Explore(next);
+      if (Place(next, digit, cell) && Settle(next, ++guesses_ > kGuessesOnSinglesAlone)) Explore(next);
     }
   }
 
@@ -258,6 +266,7 @@ class Search {
   const uint64_t limit_;
   char* const solution_;
   uint64_t found_ = 0;
+  uint64_t guesses_ = 0;
 };
 
 }  // namespace
@@ -273,7 +282,7 @@ uint64_t countSolutions(const char* puzzle, uint64_t limit, char* solution) {
     const char c = puzzle[cell];
     if (c >= '1' && c <= '9' && !Place(grid, static_cast<uint32_t>(c - '1'), cell)) return 0;
   }
-  if (!Settle(grid)) return 0;
+  if (!Settle(grid, true)) return 0;
   Search search(limit, solution);
   search.Explore(grid);
   return search.found();
