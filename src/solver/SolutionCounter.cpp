@@ -20,6 +20,11 @@ struct Grid {
   uint32_t unscanned;
 };
 
+// Each digit's bit in a set of digits, looked up: the loops over the nine
+// digits that gather such a set then vectorise, where a shift by the digit
+// would not.
+constexpr uint32_t kDigitBit[9] = {1, 2, 4, 8, 16, 32, 64, 128, 256};
+
 uint32_t lowestBit(uint32_t bits) { return static_cast<uint32_t>(__builtin_ctz(bits)); }
 
 // Puts digit on cell and takes it from the cell's peers; false if the cell
@@ -30,7 +35,7 @@ bool Place(Grid& grid, uint32_t digit, uint32_t cell) {
   if ((grid.cells[band][digit] & bit) == 0) return false;
   uint32_t lost = 0;
   for (uint32_t d = 0; d < 9; ++d) {
-    lost |= ((grid.cells[band][d] >> (cell % 27)) & 1) << d;
+    lost |= (grid.cells[band][d] & bit) != 0 ? kDigitBit[d] : 0;
     grid.cells[band][d] &= ~bit;
   }
   grid.unscanned |= lost;
@@ -163,7 +168,7 @@ bool RemoveLockedCandidates(Grid& grid, bool& removed) {
   uint32_t open[9];
   const auto keep = [&grid](uint32_t digit, uint32_t band, uint32_t kept) {
     uint32_t& cells = grid.cells[band][digit];
-    if ((cells & ~kept) != 0) grid.unscanned |= 1u << digit;
+    grid.unscanned |= (cells & ~kept) != 0 ? kDigitBit[digit] : 0;
     cells &= kept;
   };
   const uint32_t before = grid.unscanned;
@@ -185,18 +190,19 @@ bool RemoveLockedCandidates(Grid& grid, bool& removed) {
       columns[band][digit] = x | x >> 9 | x >> 18;
     }
   }
+  uint32_t keptColumns[3][9] = {};
   for (uint32_t stack = 0; stack < 9; stack += 3) {
     for (uint32_t digit = 0; digit < 9; ++digit) {
       open[digit] = (columns[0][digit] >> stack & 7) | (columns[1][digit] >> stack & 7) << 3 |
                     (columns[2][digit] >> stack & 7) << 6;
     }
     if (!NarrowTriads(open)) return false;
-    const uint32_t others = kTables.columnsInBand[bands::kRow & ~(7u << stack)];
     for (uint32_t band = 0; band < 3; ++band) {
-      for (uint32_t digit = 0; digit < 9; ++digit) {
-        keep(digit, band, others | kTables.columnsInBand[(open[digit] >> (3 * band) & 7) << stack]);
-      }
+      for (uint32_t digit = 0; digit < 9; ++digit) keptColumns[band][digit] |= (open[digit] >> (3 * band) & 7) << stack;
     }
+  }
+  for (uint32_t band = 0; band < 3; ++band) {
+    for (uint32_t digit = 0; digit < 9; ++digit) keep(digit, band, kTables.columnsInBand[keptColumns[band][digit]]);
   }
   removed = grid.unscanned != 0;
   grid.unscanned |= before;
