@@ -12,7 +12,7 @@ namespace {
 // How many guessed digits the Solve command's search may place before the
 // hint stops waiting for it: about a tenth of a second on a current desktop.
 // A count rather than a clock, so that a grid always gets the same hint.
-constexpr uint64_t kSolveGuesses = 200000;
+constexpr uint64_t kSolveGuesses = 500000;
 
 // Keeps standard output silent while it lives: the search reports its
 // backtracking there, which suits Solve but not a hint.
