@@ -310,8 +310,9 @@ uint64_t countSolutions(const char* puzzle, uint64_t limit, char* solution) {
     const char c = puzzle[cell];
     if (c >= '1' && c <= '9' && !Place(grid, static_cast<uint32_t>(c - '1'), cell)) return 0;
   }
-  // The givens' triads first: a grid typed with a slip is mostly refuted
-  // there before a single is placed, and the rest settles on narrower sets.
+  // The givens' triads first: the sparse grids without a solution that a
+  // player can type are refuted there before a single is placed, and the
+  // rest settles on narrower sets.
   bool narrowed = false;
   if (!RemoveLockedCandidates(grid, narrowed) || !Settle(grid, true)) return 0;
   Search search(limit, solution);
