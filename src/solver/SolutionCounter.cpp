@@ -219,7 +219,8 @@ bool Settle(Grid& grid, bool triads) {
     if (changed) continue;
     if (!PlaceHiddenSingles(grid, changed)) return false;
     if (changed) continue;
-    if (!triads) return true;
+    // A full grid has nothing left to narrow.
+    if (!triads || (grid.open[0] | grid.open[1] | grid.open[2]) == 0) return true;
     if (!RemoveLockedCandidates(grid, changed)) return false;
     if (!changed) return true;
   }
