@@ -16,6 +16,9 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 # The rater on every set, and its agreement with qqwing on 125 puzzles of each
 # of qqwing's levels.
 "$build/bench/rater_bench" "$root/tests/data/puzzles" 125
+# The counter in the process against tdoku, and the sparse grids without a
+# solution that once froze the hint.
+"$build/bench/counter_bench" "$root/tests/data/puzzles" "$root/tests/data/sparse-no-solution.txt"
 # Instructions are steady where times are not: tessary-cli on the expert set,
 # counted by callgrind.
 if command -v valgrind >/dev/null; then

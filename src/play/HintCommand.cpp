@@ -13,7 +13,8 @@ std::string noHintMarkup() {
 
 }  // namespace
 
-// Fills an open, empty cell with the digit Solve would show there.
+// Fills an open, empty cell with the digit Solve would show there, or with
+// a solution's digit when Solve's search would take long (see findHint).
 void App::hint(int cell) {
   Gtk::Entry& entry = cellAt(cell / 9, cell % 9);
   if (!entry.get_editable() || !entry.get_text().empty()) return;

@@ -183,12 +183,14 @@ bool Board::FillOptions(MoveList& moves, const GroupTiles& group) {
   return placed;
 }
 
-bool Board::Solve(MoveList& moves) {
+bool Board::Solve(MoveList& moves) { return SolveWithin(moves, UINT64_MAX) == Outcome::Solved; }
+
+Board::Outcome Board::SolveWithin(MoveList& moves, uint64_t guesses) {
   Board& board = *this;
   // Every entry appended stands for a digit on the board, so the list never
   // outgrows the empty tiles and the search never reallocates it.
   moves.reserve(moves.size() + (kTiles - filled));
-  if (filled == 81) return true;
+  if (filled == 81) return Outcome::Solved;
 
   Step step = Step::Check;
   for (;;) {
@@ -201,12 +203,13 @@ bool Board::Solve(MoveList& moves) {
         step = Deduce(moves);
         break;
       case Step::Guess:
+        if (guesses-- == 0) return Outcome::GaveUp;
         step = PlaceGuess(moves);
         break;
       case Step::Backtrack: {
         // Undoes the latest move. A deduced move is dropped with it; a
         // guess stays, to be retried with its next digit.
-        if (moves.empty()) return false;
+        if (moves.empty()) return Outcome::NoSolution;
         Move* const cur = &moves.back();
         UNDO_CHECKED(cur->Undo(board));
         if (cur->kind == Forced) {
@@ -223,6 +226,7 @@ bool Board::Solve(MoveList& moves) {
         // it tried, up to digit 8; digits its groups no longer offer are
         // refused by Set. Exhausted, it is dropped.
         Move* const cur = &moves.back();
+        if (guesses-- == 0) return Outcome::GaveUp;
         if (++cur->currentTry > 9) {
           moves.pop_back();
           step = Step::Backtrack;
@@ -239,7 +243,7 @@ bool Board::Solve(MoveList& moves) {
         break;
       }
       case Step::Solved:
-        return true;
+        return Outcome::Solved;
     }
   }
 }

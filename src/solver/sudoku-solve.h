@@ -142,6 +142,12 @@ class Board {
   // as it was on entry and moves is not to be read. Whenever backtracking
   // returns to the tenth entry of moves, the board is printed.
   bool Solve(MoveList& moves);
+  // Solve with a budget, for a caller that may not wait: the same search,
+  // the same moves and the same dumps, but given up once it has placed
+  // guesses guessed digits (first tries and retries alike) without a
+  // solution. GaveUp leaves the board where the search stood.
+  enum class Outcome { Solved, NoSolution, GaveUp };
+  Outcome SolveWithin(MoveList& moves, uint64_t guesses);
   // Writes the board to standard output, without flushing.
   void Print() const;
 

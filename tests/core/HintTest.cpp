@@ -2,12 +2,15 @@
 #include <fstream>
 #include <iostream>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include <gtest/gtest.h>
 
 #include "SolverTesting.h"
 #include "model/ModelSolver.h"
 #include "play/Hint.h"
+#include "solver/SolutionCounter.h"
 
 namespace {
 
@@ -52,19 +55,34 @@ TEST(HintTest, GivesTheDigitSolveWouldShow) {
 }
 
 TEST(HintTest, FindsNothingForARepeatOrAGridWithoutSolution) {
-  // The second grid needs a long search, with board dumps on the way.
-  const struct {
-    std::string grid;
-    Hint::Outcome outcome;
-  } cases[] = {
-      {"55" + std::string(79, '0'), Hint::Repeat},
-      {firstLine("no-solution-hard.txt"), Hint::NoSolution},
-  };
-  for (const auto& c : cases) {
+  // Grids without a solution that Solve's search takes from seconds to
+  // many minutes to refute, with board dumps on the way.
+  std::vector<std::string> unsolvable = {firstLine("no-solution-hard.txt")};
+  std::ifstream in(TESSARY_TEST_DATA "/sparse-no-solution.txt");
+  for (std::string grid; std::getline(in, grid);) unsolvable.push_back(grid);
+  ASSERT_GT(unsolvable.size(), 1u);
+  std::vector<std::pair<std::string, Hint::Outcome>> cases = {{"55" + std::string(79, '0'), Hint::Repeat}};
+  for (const std::string& grid : unsolvable) cases.emplace_back(grid, Hint::NoSolution);
+  for (const auto& [grid, outcome] : cases) {
     StreamCapture out(std::cout);
-    EXPECT_EQ(findHint(c.grid, 80).outcome, c.outcome) << c.grid;
-    EXPECT_EQ(out.text(), "") << c.grid;
+    EXPECT_EQ(findHint(grid, 80).outcome, outcome) << grid;
+    EXPECT_EQ(out.text(), "") << grid;
   }
+}
+
+TEST(HintTest, GivesASolutionsDigitWhereSolveSearchesLong) {
+  // Several solutions, but Solve's search first wanders into a part without
+  // any for many seconds: the hints still belong to one solution together.
+  const std::string grid = "000005000000601003000000000010500000000106000300000005730000061000000004000000000";
+  std::string hinted = grid;
+  StreamCapture out(std::cout);
+  for (const int cell : {0, 40, 80}) {
+    const Hint hint = findHint(grid, cell);
+    ASSERT_EQ(hint.outcome, Hint::Digit) << "cell " << cell;
+    hinted[cell] = hint.digit;
+  }
+  EXPECT_EQ(countSolutions(hinted.c_str(), 1), 1u) << hinted;
+  EXPECT_EQ(out.text(), "");
 }
 
 }  // namespace

@@ -66,4 +66,37 @@ TEST(SolutionCounterTest, CountsUpToTheLimit) {
   }
 }
 
+TEST(SolutionCounterTest, RefutesSparseGridsWithoutSolution) {
+  // A dozen or so digits that repeat nothing, yet admit no solution: the
+  // contradiction lies in which boxes and lines a digit can still take.
+  std::ifstream in(TESSARY_TEST_DATA "/sparse-no-solution.txt");
+  std::string grid;
+  int grids = 0;
+  while (std::getline(in, grid)) {
+    ++grids;
+    EXPECT_EQ(countSolutions(grid.c_str(), 2), 0u) << grid;
+  }
+  EXPECT_GT(grids, 0);
+}
+
+TEST(SolutionCounterTest, WritesASolutionOfTheGrid) {
+  // One solution, and two that differ in four cells.
+  std::string unique = kSolution;
+  for (const int cell : {0, 10, 20, 40, 60, 80}) unique[cell] = '0';
+  std::string rectangle = kSolution;
+  for (const int cell : {32, 35, 41, 44}) rectangle[cell] = '0';
+  for (const std::string& grid : {unique, rectangle, std::string(81, '0')}) {
+    std::string solution(81, '?');
+    ASSERT_GT(countSolutions(grid.c_str(), 2, &solution[0]), 0u) << grid;
+    // A full grid without a repeat, keeping every digit of the grid.
+    EXPECT_EQ(countSolutions(solution.c_str(), 2), 1u) << grid << " gave " << solution;
+    for (int cell = 0; cell < 81; ++cell) {
+      if (grid[cell] != '0') {
+        EXPECT_EQ(solution[cell], grid[cell]) << grid << " cell " << cell;
+      }
+    }
+  }
+  EXPECT_EQ(countSolutions(unique.c_str(), 2, nullptr), 1u);
+}
+
 }  // namespace
