@@ -28,11 +28,14 @@ const Gdk::Color* textColour(TextLook look) {
 // The one place that colours the digits, after the conflict marking.
 void App::showLooks() {
   const bool solved = history.current().solved;
+  const std::string grid = getString();
+  const int focus = focusedCell();
   TextLook looks[kCellCount];
-  textLooks(getString(), focusedCell(), solved, looks);
+  textLooks(grid, focus, solved, looks);
   for (int cell = 0; cell < kCellCount; ++cell) {
     setColour(cellAt(cell / 9, cell % 9), CellColour::Text, textColour(looks[cell]));
   }
+  highlightNotes(focus >= 0 ? grid[focus] : '0');
   if (!window) return;
   // What the green says, for a screen reader to announce.
   const Glib::ustring description = solved ? _("Solved: every row, column and box holds the digits 1 to 9.") : "";

@@ -9,6 +9,7 @@
 
 #include "grid/Placement.h"
 #include "play/History.h"
+#include "play/Notes.h"
 
 // The one application object: it holds everything that outlives a single
 // signal handler, and every command and handler of the window is one of its
@@ -36,7 +37,8 @@ class App {
   int readGrid(Placement* placements, unsigned char* used, unsigned char* shown);
   // The program's own writing of the whole grid, with updating raised:
   // digits is a puzzle string ('0' for an empty cell), whose digits become
-  // locked givens when lock is set. Every cell loses its conflict colour.
+  // locked givens when lock is set. Every cell loses its conflict colour,
+  // and every note goes.
   void writeGrid(const std::string& digits, bool lock);
   // A given is read-only and frameless, an open cell editable and framed;
   // either way the cell loses its conflict colour.
@@ -71,6 +73,26 @@ class App {
   void cellMenu(Gtk::Menu* menu, int cell);
   void showLooks();
   int focusedCell();
+
+  // Notes: the player's pencil marks in the empty cells (notes keys, drawing, menu)
+  bool noteKeyPressed(GdkEventKey* event, int cell);
+  void notesMenu(Gtk::Menu* menu);
+  void fillInNotes();
+  void clearNotes();
+  // The player's change of the notes alone: one step of undo.
+  void changeNotes(const GridNotes& next);
+  // The notes once the player's change has made the grid read grid: each
+  // digit that went in leaves its row, column and box.
+  GridNotes notesAfter(const std::string& grid);
+  // Shows next as the notes of grid. Only the cells whose shown notes
+  // change are redrawn and get a new tooltip and accessible description.
+  void showNotes(const GridNotes& next, const std::string& grid);
+  // Notes of the focused digit ('0' for none) are drawn in its highlight.
+  void highlightNotes(char digit);
+  bool drawNotes(GdkEventExpose* event, int cell);
+  GridNotes notes{};
+  GridNotes notesShown{};
+  char notesHighlight = '0';
 
   // The grid's entries, column-major: see entryIndex.
   Gtk::Entry* cells[81];
