@@ -39,12 +39,21 @@ void App::showNotes(const GridNotes& next, const std::string& grid) {
     if (shown == notesShown[cell]) continue;
     notesShown[cell] = shown;
     Gtk::Entry& entry = cellAt(cell / 9, cell % 9);
-    const Glib::ustring text = notesText(shown);
-    // No text takes the tooltip away altogether.
-    gtk_widget_set_tooltip_text(GTK_WIDGET(entry.gobj()), shown ? text.c_str() : nullptr);
-    entry.get_accessible()->set_description(text);
+    entry.get_accessible()->set_description(notesText(shown));
     entry.queue_draw();
+    // The tooltip asks for the notes when it shows: turned on with the first
+    // notes and never off again, a keystroke does not restyle the cell.
+    if (shown && !entry.get_has_tooltip()) {
+      entry.signal_query_tooltip().connect(sigc::bind(sigc::mem_fun(*this, &App::notesTooltip), cell));
+      entry.set_has_tooltip(true);
+    }
   }
+}
+
+bool App::notesTooltip(int, int, bool, const Glib::RefPtr<Gtk::Tooltip>& tooltip, int cell) {
+  if (!notesShown[cell]) return false;
+  tooltip->set_text(notesText(notesShown[cell]));
+  return true;
 }
 
 void App::highlightNotes(char digit) {

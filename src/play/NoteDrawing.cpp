@@ -16,6 +16,23 @@ void useNoteColour(const Cairo::RefPtr<Cairo::Context>& cr, const Gdk::Color& te
 
 }  // namespace
 
+// The nine digits in the notes' font, laid out anew only when the font
+// changes: every cell shares one font, and a keystroke's redraw then only
+// paints them.
+void App::layOutNotes(Gtk::Entry& entry, int height) {
+  Pango::FontDescription font = entry.get_style()->get_font();
+  // A digit's ink is about three quarters of its font's size: a little more
+  // than a third of the height lets each fill most of its place.
+  font.set_absolute_size(height / 3.0 * 1.2 * Pango::SCALE);
+  if (!noteLayouts.empty() && font == noteFont) return;
+  noteFont = font;
+  noteLayouts.clear();
+  for (int digit = 1; digit <= 9; ++digit) {
+    noteLayouts.push_back(entry.create_pango_layout(Glib::ustring(1, static_cast<char>('0' + digit))));
+    noteLayouts.back()->set_font_description(font);
+  }
+}
+
 // Draws a cell's notes into its text window, after the entry has drawn
 // itself there: digit d in its own place of a 3x3 layout, 1 top left and 9
 // bottom right, each about a third of the window's height in the entry's
@@ -28,21 +45,16 @@ bool App::drawNotes(GdkEventExpose* event, int cell) {
   int width = 0;
   int height = 0;
   area->get_size(width, height);
+  layOutNotes(entry, height);
   const Cairo::RefPtr<Cairo::Context> cr = area->create_cairo_context();
   cr->rectangle(event->area.x, event->area.y, event->area.width, event->area.height);
   cr->clip();
 
   const Glib::RefPtr<Gtk::Style> style = entry.get_style();
-  Pango::FontDescription font = style->get_font();
-  // A digit's ink is about three quarters of its font's size: a little more
-  // than a third of the height lets each fill most of its place.
-  font.set_absolute_size(height / 3.0 * 1.2 * Pango::SCALE);
-  const Glib::RefPtr<Pango::Layout> layout = entry.create_pango_layout("");
-  layout->set_font_description(font);
   const int focus = focusedCell();
   for (int digit = 1; digit <= 9; ++digit) {
     if (!(notesShown[cell] & noteOf(digit))) continue;
-    layout->set_text(Glib::ustring(1, static_cast<char>('0' + digit)));
+    const Glib::RefPtr<Pango::Layout>& layout = noteLayouts[digit - 1];
     const Pango::Rectangle ink = layout->get_pixel_ink_extents();
     // The ink's centre on the centre of the digit's place, on whole pixels.
     const int x = static_cast<int>(std::lround(((digit - 1) % 3 + 0.5) * width / 3.0 - ink.get_x() - ink.get_width() / 2.0));

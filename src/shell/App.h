@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include <gtkmm.h>
 
@@ -87,12 +88,16 @@ class App {
   // Shows next as the notes of grid. Only the cells whose shown notes
   // change are redrawn and get a new tooltip and accessible description.
   void showNotes(const GridNotes& next, const std::string& grid);
+  bool notesTooltip(int x, int y, bool byKeyboard, const Glib::RefPtr<Gtk::Tooltip>& tooltip, int cell);
   // Notes of the focused digit ('0' for none) are drawn in its highlight.
   void highlightNotes(char digit);
   bool drawNotes(GdkEventExpose* event, int cell);
+  void layOutNotes(Gtk::Entry& entry, int height);
   GridNotes notes{};
   GridNotes notesShown{};
   char notesHighlight = '0';
+  Pango::FontDescription noteFont;
+  std::vector<Glib::RefPtr<Pango::Layout>> noteLayouts;
 
   // The grid's entries, column-major: see entryIndex.
   Gtk::Entry* cells[81];
