@@ -23,7 +23,7 @@ Gtk::SeparatorMenuItem* separator() {
 // items. Hint serves only an open, empty cell.
 void App::cellMenu(Gtk::Menu* menu, int cell) {
   Gtk::Entry& entry = cellAt(cell / 9, cell % 9);
-  notesMenu(menu);
+  notesMenu(menu);  // prepended first, so that it ends up below Hint
   Gtk::MenuItem* undoItem = commandItem(_("Undo"), history.canUndo());
   undoItem->signal_activate().connect(sigc::mem_fun(*this, &App::undo));
   Gtk::MenuItem* redoItem = commandItem(_("Redo"), history.canRedo());
