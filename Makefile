@@ -49,10 +49,12 @@ deb:
 	@JOBS=$(JOBS) scripts/build-deb.sh $(DEB_OUT)
 
 # The README's pictures of the window in play, from the real program: as it
-# starts, and with notes at twice its natural size.
+# starts, and with notes at its natural size and at twice that.
 screenshot: build
 	@tests/with-xvfb.sh dbus-run-session -- /usr/bin/python3 scripts/screenshot.py \
 		$(BUILD)/src/shell/tessary docs/screenshot.png
+	@tests/with-xvfb.sh dbus-run-session -- /usr/bin/python3 scripts/screenshot.py \
+		$(BUILD)/src/shell/tessary docs/screenshot-notes-natural.png 1
 	@tests/with-xvfb.sh dbus-run-session -- /usr/bin/python3 scripts/screenshot.py \
 		$(BUILD)/src/shell/tessary docs/screenshot-notes.png 2
 
