@@ -57,8 +57,10 @@ bool App::drawNotes(GdkEventExpose* event, int cell) {
     const Glib::RefPtr<Pango::Layout>& layout = noteLayouts[digit - 1];
     const Pango::Rectangle ink = layout->get_pixel_ink_extents();
     // The ink's centre on the centre of the digit's place, on whole pixels.
-    const int x = static_cast<int>(std::lround(((digit - 1) % 3 + 0.5) * width / 3.0 - ink.get_x() - ink.get_width() / 2.0));
-    const int y = static_cast<int>(std::lround(((digit - 1) / 3 + 0.5) * height / 3.0 - ink.get_y() - ink.get_height() / 2.0));
+    const double placeX = ((digit - 1) % 3 + 0.5) * width / 3.0;
+    const double placeY = ((digit - 1) / 3 + 0.5) * height / 3.0;
+    const int x = static_cast<int>(std::lround(placeX - ink.get_x() - ink.get_width() / 2.0));
+    const int y = static_cast<int>(std::lround(placeY - ink.get_y() - ink.get_height() / 2.0));
     Gdk::Cairo::set_source_color(cr, style->get_base(Gtk::STATE_NORMAL));
     cr->rectangle(x + ink.get_x() - 1, y + ink.get_y() - 1, ink.get_width() + 2, ink.get_height() + 2);
     cr->fill();

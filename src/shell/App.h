@@ -86,16 +86,21 @@ class App {
   // digit that went in leaves its row, column and box.
   GridNotes notesAfter(const std::string& grid);
   // Shows next as the notes of grid. Only the cells whose shown notes
-  // change are redrawn and get a new tooltip and accessible description.
+  // change are redrawn and get a new accessible description.
   void showNotes(const GridNotes& next, const std::string& grid);
+  // A cell's tooltip, asked for when it is about to show: its notes, if any.
   bool notesTooltip(int x, int y, bool byKeyboard, const Glib::RefPtr<Gtk::Tooltip>& tooltip, int cell);
   // Notes of the focused digit ('0' for none) are drawn in its highlight.
   void highlightNotes(char digit);
   bool drawNotes(GdkEventExpose* event, int cell);
   void layOutNotes(Gtk::Entry& entry, int height);
+  // The player's notes, row-major, kept also under a digit.
   GridNotes notes{};
+  // What each cell draws now: its notes while it is empty, none under a digit.
   GridNotes notesShown{};
+  // The digit whose notes are drawn in the highlight, '0' for none.
   char notesHighlight = '0';
+  // The digits 1-9 laid out in noteFont, the notes' font for the cells' size.
   Pango::FontDescription noteFont;
   std::vector<Glib::RefPtr<Pango::Layout>> noteLayouts;
 
