@@ -76,12 +76,14 @@ TEST_F(NotesTest, KeysToggleNotesOfOpenEmptyCellsOnly) {
     EXPECT_EQ(cell(open / 9, open % 9).get_text(), "");
     EXPECT_EQ(app.notes[given], 0);
   }
+  app.undo();
+  EXPECT_EQ(notes(open), "Notes: 1 4 7") << "undo brings back what Backspace cleared";
   press(open, GDK_3, GDK_CONTROL_MASK);
   type(open / 9, open % 9, "5");
   press(open, GDK_6, GDK_CONTROL_MASK);
   EXPECT_EQ(notes(open), "") << "a filled cell shows no notes and takes none";
   type(open / 9, open % 9, "");
-  EXPECT_EQ(notes(open), "Notes: 3");
+  EXPECT_EQ(notes(open), "Notes: 1 3 4 7");
 }
 
 TEST_F(NotesTest, MenuAndUndoCoverNotesTidyingAndCommands) {
