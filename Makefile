@@ -48,10 +48,15 @@ deb:
 	@scripts/install-deps.sh build deb
 	@JOBS=$(JOBS) scripts/build-deb.sh $(DEB_OUT)
 
-# The README's picture of the window in play, from the real program.
+# The README's pictures of the window in play, from the real program: as it
+# starts, and with notes at its natural size and at twice that.
 screenshot: build
 	@tests/with-xvfb.sh dbus-run-session -- /usr/bin/python3 scripts/screenshot.py \
 		$(BUILD)/src/shell/tessary docs/screenshot.png
+	@tests/with-xvfb.sh dbus-run-session -- /usr/bin/python3 scripts/screenshot.py \
+		$(BUILD)/src/shell/tessary docs/screenshot-notes-natural.png 1
+	@tests/with-xvfb.sh dbus-run-session -- /usr/bin/python3 scripts/screenshot.py \
+		$(BUILD)/src/shell/tessary docs/screenshot-notes.png 2
 
 # Every folder the targets above build in; the test suite's own clang build
 # lies inside $(BUILD).

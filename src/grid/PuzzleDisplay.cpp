@@ -45,6 +45,7 @@ void App::writeGrid(const std::string& digits, bool lock) {
     }
   }
   updating = false;
+  notes = GridNotes{};
 }
 
 // The givens are shown as the generator names them: a later placement of a

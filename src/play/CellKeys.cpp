@@ -70,6 +70,7 @@ bool App::keyPressed(GdkEventKey* event) {
   }
   const int cell = focusedCell();
   if (cell < 0) return false;
+  if (noteKeyPressed(event, cell)) return true;
   if (control && key == GDK_h) {
     hint(cell);
     return true;

@@ -32,6 +32,7 @@ void App::cellMenu(Gtk::Menu* menu, int cell) {
   menu->prepend(*newItem);
 
   Gtk::Entry& entry = cellAt(cell / 9, cell % 9);
+  notesMenu(menu);  // prepended first, so that it ends up below Hint
   Gtk::MenuItem* undoItem = commandItem(_("Undo"), history.canUndo());
   undoItem->signal_activate().connect(sigc::mem_fun(*this, &App::undo));
   Gtk::MenuItem* redoItem = commandItem(_("Redo"), history.canRedo());

@@ -33,14 +33,16 @@ const Gdk::Color* textColour(TextLook look) {
 void App::showLooks() {
   const bool solved = history.current().solved;
   const std::string grid = getString();
+  const int focus = focusedCell();
   TextLook looks[kCellCount];
-  textLooks(grid, focusedCell(), solved, looks);
+  textLooks(grid, focus, solved, looks);
   // A wrong digit stays red under the focus's blue.
   const std::bitset<81>& wrong = wrongDigits.in(grid);
   for (int cell = 0; cell < kCellCount; ++cell) {
     if (wrong[cell]) looks[cell] = TextLook::Wrong;
     setColour(cellAt(cell / 9, cell % 9), CellColour::Text, textColour(looks[cell]));
   }
+  highlightNotes(focus >= 0 ? grid[focus] : '0');
   if (!window) return;
   // What the green says, for a screen reader to announce.
   const Glib::ustring description = solved ? _("Solved: every row, column and box holds the digits 1 to 9.") : "";

@@ -6,6 +6,8 @@
 #include <deque>
 #include <string>
 
+#include "play/Notes.h"
+
 // What the player sees of the grid at one moment: enough to put the window
 // back exactly as it was. Cells are row-major (row*9 + col).
 struct GridSnapshot {
@@ -14,11 +16,12 @@ struct GridSnapshot {
   std::bitset<81> marked;                   // drawn in the conflict colour
   std::string title;                        // the text the title shows behind the program's name
   bool solved = false;                      // the player's own full grid, no digit repeated
+  GridNotes notes{};                        // the player's notes, kept also under a digit
 
-  // Same digits, givens and title: the marks and the solved look follow
+  // Same digits, givens, title and notes: the marks and the solved look follow
   // from play and are not a change of their own.
   bool sameContent(const GridSnapshot& other) const {
-    return grid == other.grid && locked == other.locked && title == other.title;
+    return grid == other.grid && locked == other.locked && title == other.title && notes == other.notes;
   }
 };
 

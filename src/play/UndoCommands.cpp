@@ -12,6 +12,7 @@ GridSnapshot App::snapshot() {
     now.marked[cell] = hasColour(entry, CellColour::Base);
   }
   now.title = titleText;
+  now.notes = notes;
   return now;
 }
 
@@ -22,6 +23,8 @@ void App::recordChange(bool byPlayer) {
   GridSnapshot now = snapshot();
   // Only the player's own grid counts as solved, never the Solve command's.
   now.solved = byPlayer && isSolvedGrid(now.grid);
+  if (byPlayer) now.notes = notesAfter(now.grid);
+  showNotes(now.notes, now.grid);
   if (now.sameContent(history.current())) {
     history.amend(now);
   } else {
@@ -43,6 +46,7 @@ void App::restore(const GridSnapshot& state) {
   }
   updating = false;
   if (state.title != titleText) setTitle(state.title);
+  showNotes(state.notes, state.grid);
   showLooks();
 }
 

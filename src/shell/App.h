@@ -4,12 +4,14 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include <gtkmm.h>
 
 #include "grid/Placement.h"
 #include "play/DigitCheck.h"
 #include "play/History.h"
+#include "play/Notes.h"
 
 // The one application object: it holds everything that outlives a single
 // signal handler, and every command and handler of the window is one of its
@@ -37,7 +39,8 @@ class App {
   int readGrid(Placement* placements, unsigned char* used, unsigned char* shown);
   // The program's own writing of the whole grid, with updating raised:
   // digits is a puzzle string ('0' for an empty cell), whose digits become
-  // locked givens when lock is set. Every cell loses its conflict colour.
+  // locked givens when lock is set. Every cell loses its conflict colour,
+  // and every note goes.
   void writeGrid(const std::string& digits, bool lock);
   // A given is read-only and frameless, an open cell editable and framed;
   // either way the cell loses its conflict colour.
@@ -80,6 +83,34 @@ class App {
   void newOneSolutionPuzzle();
   bool canCheckDigits();
   void checkDigits();
+  // Notes: the player's pencil marks in the empty cells (notes keys, drawing, menu)
+  bool noteKeyPressed(GdkEventKey* event, int cell);
+  void notesMenu(Gtk::Menu* menu);
+  void fillInNotes();
+  void clearNotes();
+  // The player's change of the notes alone: one step of undo.
+  void changeNotes(const GridNotes& next);
+  // The notes once the player's change has made the grid read grid: each
+  // digit that went in leaves its row, column and box.
+  GridNotes notesAfter(const std::string& grid);
+  // Shows next as the notes of grid. Only the cells whose shown notes
+  // change are redrawn and get a new accessible description.
+  void showNotes(const GridNotes& next, const std::string& grid);
+  // A cell's tooltip, asked for when it is about to show: its notes, if any.
+  bool notesTooltip(int x, int y, bool byKeyboard, const Glib::RefPtr<Gtk::Tooltip>& tooltip, int cell);
+  // Notes of the focused digit ('0' for none) are drawn in its highlight.
+  void highlightNotes(char digit);
+  bool drawNotes(GdkEventExpose* event, int cell);
+  void layOutNotes(Gtk::Entry& entry, int height);
+  // The player's notes, row-major, kept also under a digit.
+  GridNotes notes{};
+  // What each cell draws now: its notes while it is empty, none under a digit.
+  GridNotes notesShown{};
+  // The digit whose notes are drawn in the highlight, '0' for none.
+  char notesHighlight = '0';
+  // The digits 1-9 laid out in noteFont, the notes' font for the cells' size.
+  Pango::FontDescription noteFont;
+  std::vector<Glib::RefPtr<Pango::Layout>> noteLayouts;
 
   // The grid's entries, column-major: see entryIndex.
   Gtk::Entry* cells[81];

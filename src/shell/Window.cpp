@@ -60,6 +60,8 @@ void App::buildWindow(Gtk::Window& mainWindow) {
       cell->signal_button_press_event().connect(sigc::bind(sigc::mem_fun(*this, &App::cellPressed), row * 9 + col),
                                                 false);
       cell->signal_grab_focus().connect(sigc::bind(sigc::mem_fun(*this, &App::selectForTyping), row * 9 + col), true);
+      // The cell's notes, drawn over what the entry itself draws.
+      cell->signal_expose_event().connect(sigc::bind(sigc::mem_fun(*this, &App::drawNotes), row * 9 + col), true);
       cell->set_width_chars(2);
       cell->set_alignment(0.5);
       cell->set_max_length(1);

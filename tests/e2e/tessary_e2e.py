@@ -213,6 +213,13 @@ class Tessary:
         """The grid as a puzzle string: row-major, '0' for an empty cell."""
         return "".join(self.text(i) or "0" for i in range(81))
 
+    def notes(self, i):
+        """The digits noted in a cell, as its accessible description tells
+        them ("Notes: 1 4 7"); read afresh, past the bridge's cache."""
+        self.cells[i].clearCache()
+        description = self.cells[i].description
+        return description.split(" ", 1)[1] if description else ""
+
     def editable(self, i):
         return self.cells[i].getState().contains(pyatspi.STATE_EDITABLE)
 

@@ -19,11 +19,18 @@ temporary folder, and Quit comes only at the end.
 
 Undo, redo, hints and the arrow keys come in too. Undo, by Ctrl+Z or the
 cell menu, followed by as many redos gives back the very same window: texts,
-locks, red marks and title. A hint fills an open empty cell with the digit
+locks, red marks, notes and title. A hint fills an open empty cell with the digit
 tessary-cli's solve gives, leaves a grid with repeats as it is, and says
 "No hint" for a grid without solution; it writes nothing on standard
 output. The arrows move the focus to the neighbouring cell, stopping at the
 grid's edge.
+
+Notes, read from each cell's accessible description, are toggled by
+Ctrl or Alt with a digit, cleared by Backspace and filled in or cleared
+through the cell menu. After every step no given and no filled cell shows
+notes; a digit that goes in leaves no note of it in its row, column and box;
+Fill In Notes gives every empty cell exactly the digits its row, column and
+box lack.
 
 Solve and hints run only when the grid holds at least MIN_DIGITS_TO_SOLVE
 digits or is a generated puzzle with the player's digits added: a sparse
@@ -40,7 +47,7 @@ import time
 
 import pyatspi
 
-from tessary_e2e import GIVENS, Tessary, check, check_givens, cli_solve, conflicts, wait_until, xdotool
+from tessary_e2e import GIVENS, PEERS, Tessary, check, check_givens, cli_solve, conflicts, wait_until, xdotool
 
 CODE_TITLE = re.compile(r"^Tessary \((\d\d)(-?\d+)\)$")
 MIN_DIGITS_TO_SOLVE = 24
@@ -72,7 +79,8 @@ class Play:
     def state(self):
         texts = [self.t.text(i) for i in range(81)]
         reds = [self.t.marked_red(i) for i in range(81)]
-        return texts, reds
+        notes = [self.t.notes(i) for i in range(81)]
+        return texts, reds, notes
 
     def grid_of(self, texts):
         return "".join(text or "0" for text in texts)
@@ -80,10 +88,12 @@ class Play:
     def judge(self, what):
         """Every cell empty or one digit 1-9; red exactly where a digit repeats."""
         check(self.t.running(), "the program ended after " + what)
-        texts, reds = self.state()
+        texts, reds, notes = self.state()
         for i, text in enumerate(texts):
             check(text == "" or (len(text) == 1 and text in DIGITS),
                   "after %s cell %d holds %r" % (what, i, text))
+            check(not notes[i] or (text == "" and self.t.editable(i)),
+                  "after %s cell %d holding %r shows the notes %s" % (what, i, text, notes[i]))
         if self.stale:
             return texts
         grid = self.grid_of(texts)
@@ -96,9 +106,8 @@ class Play:
         return [not self.t.editable(i) for i in range(81)]
 
     def window(self):
-        """All that undo must bring back: texts, red marks, locks and title."""
-        texts, reds = self.state()
-        return texts, reds, self.locked(), self.t.title()
+        """All that undo must bring back: texts, red marks, notes, locks and title."""
+        return self.state(), self.locked(), self.t.title()
 
     def menu_item(self, cell, label):
         """Right-clicks a cell and clicks an item of its menu; a greyed
@@ -145,6 +154,9 @@ class Play:
         texts = self.judge(what)
         for i in range(81):
             check(not locked_before[i] or texts[i] == before[i], "%s changed locked cell %d" % (what, i))
+        if texts[cell] != before[cell] and texts[cell]:
+            kept = [i for i in PEERS[cell] if texts[cell] in self.t.notes(i)]
+            check(not kept, "%s left the note %s in cells %s" % (what, texts[cell], kept))
         if texts != before:
             self.stale = False
 
@@ -202,6 +214,41 @@ class Play:
                 check(t.grid() == grid, what + " changed a grid without solution")
         check(t.stdout() == printed, what + " wrote on standard output")
         self.judge(what)
+
+    def notes(self):
+        """Toggles a note, clears a cell's notes, or fills in or clears them all."""
+        t, rng = self.t, self.rng
+        cell = rng.randrange(81)
+        roll = rng.random()
+        if roll < 0.2:
+            label = rng.choice(["Fill In Notes", "Clear Notes"])
+            grid = t.grid()
+            expected = ["" if label == "Clear Notes" else
+                        " ".join(d for d in DIGITS if all(grid[p] != d for p in PEERS[i]))
+                        for i in range(81)]
+            t.focus()
+            self.menu_item(cell, label)
+            wait_until(lambda: all(t.notes(i) == expected[i] for i in range(81) if grid[i] == "0"), 5,
+                       "the notes of %s, %s" % (label, expected))
+            self.judge(label)
+            return
+        before = t.notes(cell)
+        text, open_cell = t.text(cell), t.editable(cell)
+        t.focus()
+        t.click_cell(cell)
+        if roll < 0.3 and text == "":
+            t.key("BackSpace")
+            expected = ""
+        else:
+            digit = rng.choice(DIGITS)
+            t.key(rng.choice(["ctrl+", "alt+"]) + digit)
+            toggled = set(before.split()) ^ {digit}
+            expected = " ".join(sorted(toggled)) if text == "" and open_cell else before
+        if expected == before:
+            time.sleep(0.05)
+        wait_until(lambda: t.notes(cell) == expected, 5, "the notes %r in cell %d" % (expected, cell))
+        check(t.text(cell) == text, "a note key changed the text of cell %d" % cell)
+        self.judge("notes in cell %d" % cell)
 
     def arrows(self):
         t, rng = self.t, self.rng
@@ -431,7 +478,7 @@ def main():
         with open(os.path.join(folder, name), "wb") as f:
             f.write(content)
     actions = [("keystroke", 80), ("generate", 4), ("load_seed", 3), ("solve", 4), ("clear", 2),
-               ("undo_redo", 6), ("hint", 4), ("arrows", 4),
+               ("undo_redo", 6), ("hint", 4), ("arrows", 4), ("notes", 12),
                ("save", 3), ("open", 3), ("about", 1)]
     names = [name for name, _ in actions]
     weights = [weight for _, weight in actions]
