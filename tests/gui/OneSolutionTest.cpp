@@ -28,32 +28,29 @@ class OneSolutionTest : public gui::AppTest {
 };
 
 TEST_F(OneSolutionTest, CtrlNAndTheMenuItemMakeALockedOneSolutionPuzzleOfTheLevelInOneStep) {
-  const struct {
-    double slider;
-    int level;
-    bool byKey;
-  } cases[] = {{0.0, 0, true}, {1.0, 10, true}, {1.0, 10, false}};
-  for (const auto& each : cases) {
-    app.difficulty->set_value(each.slider);
-    app.generatePuzzle();
-    const int generated = readSeedCode(code()).seed;
-    const std::string before = look() + window.get_title();
-    const int clock = seedFromTime(std::time(nullptr));
-    each.byKey ? press(GDK_n, GDK_CONTROL_MASK) : choose("New Puzzle With One Solution");
-    // The first fitting seed from the clock's second, never from the seed
-    // Generate took within it.
-    const int seed = readSeedCode(code()).seed;
-    Placement placements[kCellCount];
-    unsigned char shown[kCellCount];
-    EXPECT_TRUE(seed == firstFittingSeed(each.level, std::max(clock, generated + 1), placements, shown) ||
-                seed == firstFittingSeed(each.level, std::max(clock + 1, generated + 1), placements, shown))
-        << code();
-    EXPECT_EQ(code(), makeOneSolutionCode(each.level, seed));
-    EXPECT_EQ(gridText(), gui::puzzleOf(code()));
-    EXPECT_TRUE(fitsLevel(each.level, rateGrid(gridText().c_str()).technique)) << code();
-    for (int c = 0; c < 81; ++c) EXPECT_EQ(cell(c / 9, c % 9).get_editable(), gridText()[c] == '0') << c;
-    press(GDK_z, GDK_CONTROL_MASK);
-    EXPECT_EQ(look() + window.get_title(), before);
+  for (int level : {0, 10}) {
+    for (bool byKey : {true, false}) {
+      app.difficulty->set_value(level / 10.0);
+      app.generatePuzzle();
+      const int generated = readSeedCode(code()).seed;
+      const std::string before = look() + window.get_title();
+      const int clock = seedFromTime(std::time(nullptr));
+      byKey ? press(GDK_n, GDK_CONTROL_MASK) : choose("New Puzzle With One Solution");
+      // The first fitting seed from the clock's second, never from the seed
+      // Generate took within it.
+      const int seed = readSeedCode(code()).seed;
+      Placement placements[kCellCount];
+      unsigned char shown[kCellCount];
+      EXPECT_TRUE(seed == firstFittingSeed(level, std::max(clock, generated + 1), placements, shown) ||
+                  seed == firstFittingSeed(level, std::max(clock + 1, generated + 1), placements, shown))
+          << code();
+      EXPECT_EQ(code(), makeOneSolutionCode(level, seed));
+      EXPECT_EQ(gridText(), gui::puzzleOf(code()));
+      EXPECT_TRUE(fitsLevel(level, rateGrid(gridText().c_str()).technique)) << code();
+      for (int c = 0; c < 81; ++c) EXPECT_EQ(cell(c / 9, c % 9).get_editable(), gridText()[c] == '0') << c;
+      press(GDK_z, GDK_CONTROL_MASK);
+      EXPECT_EQ(look() + window.get_title(), before);
+    }
   }
 }
 
