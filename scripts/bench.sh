@@ -8,6 +8,9 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 "$build/bench/generate_bench"
 # Puzzles with one solution, 200 seeds per level, beside qqwing generating.
 "$build/bench/one_solution_bench" 200
+# New Puzzle With One Solution, 200 tries per level, beside qqwing and Solo
+# generating puzzles of comparable levels.
+"$build/bench/level_puzzle_bench" 200
 # The puzzle sets lie beside the source tree; the one grid that takes
 # longest to refute gets ten minutes of CPU time at most on each side.
 "$build/bench/solver_bench" "$root/tests/data/puzzles" 600

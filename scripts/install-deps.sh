@@ -9,7 +9,7 @@ declare -A groups=(
   [test]="googletest libgtest-dev xvfb xauth xdotool imagemagick dbus at-spi2-core libgail-common python3 python3-pyatspi python3-xlib x11-utils
          desktop-file-utils appstream libxml2-utils shared-mime-info libglib2.0-bin groff-base man-db bsdextrautils
          locales python3-gi"
-  [bench]="libbenchmark-dev qqwing valgrind xvfb"
+  [bench]="libbenchmark-dev qqwing sgt-puzzles valgrind xvfb"
   # The sanitizer and fuzzer runtimes follow clang's version: see below.
   [fuzz]="clang"
   [deb]="debhelper dpkg-dev fakeroot lintian xvfb xauth xdotool"

@@ -9,6 +9,7 @@
 
 #include "cli/CliCommands.h"
 #include "generator/GridGenerator.h"
+#include "generator/LevelPuzzle.h"
 #include "generator/OneSolutionPuzzle.h"
 #include "generator/SeedCode.h"
 
@@ -31,7 +32,8 @@ bool readSliderValue(const char* text, double& value) {
 
 // generate CODE prints the code as given and the givens Load Seed builds from
 // it; generate [--one-solution] [--difficulty X] makes a new code from the
-// clock as Generate (or New Puzzle With One Solution) does at slider position
+// clock as Generate (or New Puzzle With One Solution, which takes the first
+// seed from the clock's whose puzzle fits the level) does at slider position
 // X and prints it the same way. A word after "--" is taken as a code even
 // when it begins with '-', as codes may.
 int runGenerate(int argc, char** argv) {
@@ -61,30 +63,31 @@ int runGenerate(int argc, char** argv) {
     return refuse("takes either a seed code or --one-solution and --difficulty, not both");
   }
 
+  Placement placements[kCellCount];
+  unsigned char shown[kCellCount];
   std::string text;
-  SeedCode wanted{0, 0.0f};
   if (code) {
     text = code;
     // The printed line holds the code as given; a line break would split it.
     if (text.find_first_of("\r\n") != std::string::npos) {
       return refuse("a seed code is one line of text");
     }
-    wanted = readSeedCode(text);
+    prepareCodePuzzle(readSeedCode(text), placements, shown);
   } else {
     double slider = 0.5;
     if (sliderText && !readSliderValue(sliderText, slider)) {
       return refuse(std::string("--difficulty needs a number from 0 to 1, not '") + sliderText + "'");
     }
     const int level = sliderLevel(slider);
-    wanted.seed = seedFromTime(std::time(nullptr));
-    wanted.difficulty = levelDifficulty(level);
-    wanted.oneSolution = oneSolution;
-    text = oneSolution ? makeOneSolutionCode(level, wanted.seed) : makeSeedCode(level, wanted.seed);
+    const int clockSeed = seedFromTime(std::time(nullptr));
+    if (oneSolution) {
+      // Finding the seed makes its puzzle.
+      text = makeOneSolutionCode(level, firstFittingSeed(level, clockSeed, placements, shown));
+    } else {
+      text = makeSeedCode(level, clockSeed);
+      preparePuzzle(clockSeed, levelDifficulty(level), placements, shown);
+    }
   }
-
-  Placement placements[kCellCount];
-  unsigned char shown[kCellCount];
-  prepareCodePuzzle(wanted, placements, shown);
   std::cout << text << ' ' << givensString(placements, shown) << '\n';
   return 0;
 }

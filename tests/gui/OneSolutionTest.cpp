@@ -5,6 +5,8 @@
 #include <ctime>
 
 #include "GuiHelpers.h"
+#include "generator/DifficultyBands.h"
+#include "generator/LevelPuzzle.h"
 #include "generator/SeedCode.h"
 
 namespace {
@@ -25,22 +27,30 @@ class OneSolutionTest : public gui::AppTest {
   std::string code() { return std::string(window.get_title()).substr(9, window.get_title().size() - 10); }
 };
 
-TEST_F(OneSolutionTest, CtrlNAndTheMenuItemMakeALockedOneSolutionPuzzleInOneStep) {
-  app.difficulty->set_value(0.8);
-  for (bool byKey : {true, false}) {
-    app.generatePuzzle();
-    const int generated = readSeedCode(code()).seed;
-    const std::string before = look() + window.get_title();
-    const int clock = seedFromTime(std::time(nullptr));
-    byKey ? press(GDK_n, GDK_CONTROL_MASK) : choose("New Puzzle With One Solution");
-    // The clock's second, never the seed Generate took within it.
-    const int seed = readSeedCode(code()).seed;
-    EXPECT_TRUE(seed == std::max(clock, generated + 1) || seed == std::max(clock + 1, generated + 1)) << code();
-    EXPECT_EQ(code(), makeOneSolutionCode(8, seed));
-    EXPECT_EQ(gridText(), gui::puzzleOf(code()));
-    for (int c = 0; c < 81; ++c) EXPECT_EQ(cell(c / 9, c % 9).get_editable(), gridText()[c] == '0') << c;
-    press(GDK_z, GDK_CONTROL_MASK);
-    EXPECT_EQ(look() + window.get_title(), before);
+TEST_F(OneSolutionTest, CtrlNAndTheMenuItemMakeALockedOneSolutionPuzzleOfTheLevelInOneStep) {
+  for (int level : {0, 10}) {
+    for (bool byKey : {true, false}) {
+      app.difficulty->set_value(level / 10.0);
+      app.generatePuzzle();
+      const int generated = readSeedCode(code()).seed;
+      const std::string before = look() + window.get_title();
+      const int clock = seedFromTime(std::time(nullptr));
+      byKey ? press(GDK_n, GDK_CONTROL_MASK) : choose("New Puzzle With One Solution");
+      // The first fitting seed from the clock's second, never from the seed
+      // Generate took within it.
+      const int seed = readSeedCode(code()).seed;
+      Placement placements[kCellCount];
+      unsigned char shown[kCellCount];
+      EXPECT_TRUE(seed == firstFittingSeed(level, std::max(clock, generated + 1), placements, shown) ||
+                  seed == firstFittingSeed(level, std::max(clock + 1, generated + 1), placements, shown))
+          << code();
+      EXPECT_EQ(code(), makeOneSolutionCode(level, seed));
+      EXPECT_EQ(gridText(), gui::puzzleOf(code()));
+      EXPECT_TRUE(fitsLevel(level, rateGrid(gridText().c_str()).technique)) << code();
+      for (int c = 0; c < 81; ++c) EXPECT_EQ(cell(c / 9, c % 9).get_editable(), gridText()[c] == '0') << c;
+      press(GDK_z, GDK_CONTROL_MASK);
+      EXPECT_EQ(look() + window.get_title(), before);
+    }
   }
 }
 
