@@ -7,24 +7,7 @@ namespace {
 
 const std::string kSolution = "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
 
-class ExplainTest : public gui::AppTest {
- protected:
-  void pressControlShiftH() {
-    GdkEvent* event = gdk_event_new(GDK_KEY_PRESS);
-    event->key.window = GDK_WINDOW(g_object_ref(window.get_window()->gobj()));
-    event->key.keyval = GDK_H;
-    event->key.state = GDK_CONTROL_MASK | GDK_SHIFT_MASK;
-    gtk_main_do_event(event);
-    gdk_event_free(event);
-  }
-  // The focused cell, row-major, or -1.
-  int focused() {
-    for (int c = 0; c < 81; ++c) {
-      if (window.get_focus() == &cell(c / 9, c % 9)) return c;
-    }
-    return -1;
-  }
-};
+using ExplainTest = gui::AppTest;
 
 TEST_F(ExplainTest, TellsTheNextStepAndFocusesTheCellItFills) {
   window.show();
@@ -55,11 +38,11 @@ TEST_F(ExplainTest, TellsTheNextStepAndFocusesTheCellItFills) {
     app.setFromString(c.grid);
     cell(8, 8).grab_focus();
     const auto message = gui::expectMessage();
-    pressControlShiftH();
+    press(GDK_H, GDK_CONTROL_MASK | GDK_SHIFT_MASK);
     EXPECT_TRUE(message->seen) << c.what;
     EXPECT_EQ(message->type, Gtk::MESSAGE_INFO) << c.what;
     EXPECT_EQ(message->markup, c.text) << c.what;
-    EXPECT_EQ(focused(), c.focus < 0 ? 80 : c.focus) << c.what;
+    EXPECT_EQ(app.focusedCell(), c.focus < 0 ? 80 : c.focus) << c.what;
     EXPECT_EQ(gridText(), c.grid) << c.what << ": Explain fills nothing";
   }
 }
