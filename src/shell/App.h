@@ -127,6 +127,8 @@ class App {
   std::string fileName;
   // The seed of this run's last Generate, so that the next one takes another.
   std::optional<int> lastSeed;
+  // The seed of this run's last puzzle with one solution, likewise.
+  std::optional<int> lastOneSolutionSeed;
   // The message about a file named on the command line that could not be
   // opened: not modal, so it lives beyond the call that shows it.
   std::unique_ptr<Gtk::MessageDialog> startupMessage;
