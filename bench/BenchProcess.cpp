@@ -88,3 +88,7 @@ ProcessRun fastestRun(const std::vector<std::string>& command, const std::string
   return best;
 }
 
+Spread spreadOf(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return Spread{values[values.size() / 2], values.back()};
+}

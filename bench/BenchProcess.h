@@ -20,6 +20,13 @@ std::vector<std::string> puzzleSets(const std::string& dir);
 
 bool haveQqwing();
 
+// The median and the largest of a set of timings.
+struct Spread {
+  double median;
+  double worst;
+};
+Spread spreadOf(std::vector<double> values);
+
 struct ProcessRun {
   double wallMs = -1;
   double cpuMs = -1;

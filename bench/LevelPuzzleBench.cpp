@@ -32,16 +32,6 @@ namespace {
 constexpr int kTries = 200;
 const char kSolo[] = "/usr/games/sgt-solo";
 
-struct Spread {
-  double median;
-  double worst;
-};
-
-Spread spreadOf(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return Spread{values[values.size() / 2], values.back()};
-}
-
 // The CPU milliseconds of tries runs of a command, or none if one fails.
 std::vector<double> processMillis(const std::vector<std::string>& command, int tries) {
   std::vector<double> millis;

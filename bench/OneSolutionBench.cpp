@@ -32,16 +32,6 @@ const char kOutput[] = "/tmp/one_solution_bench.out";
 // Seeds spread over the 32-bit range, as clock seconds and typed codes are.
 int seedNumber(int i) { return static_cast<int>(static_cast<unsigned>(i) * 2654435761u); }
 
-struct Spread {
-  double median;
-  double worst;
-};
-
-Spread spreadOf(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return Spread{values[values.size() / 2], values.back()};
-}
-
 std::string givensRange(std::vector<double> givens) {
   std::sort(givens.begin(), givens.end());
   char text[32];

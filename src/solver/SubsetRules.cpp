@@ -4,6 +4,25 @@
 
 namespace {
 
+// The step of a subset (cells and digits, as group positions and a digit
+// mask) that rules the digits out of the targets: false when no target
+// holds any of them.
+bool ruleOut(const LogicBoard& board, uint32_t group, unsigned cells, unsigned digits, unsigned targets,
+             unsigned ruled, LogicStep& step) {
+  const GroupTiles& tiles = kGeometry.groupTiles[group];
+  unsigned losing = 0, lost = 0;
+  forEachDigit(targets, [&](int i) {
+    if (board.options[tiles[i]] & ruled) losing |= 1u << i;
+    lost |= board.options[tiles[i]] & ruled;
+  });
+  if (losing == 0) return false;
+  step.cells = groupCells(group, cells);
+  step.digits = static_cast<uint16_t>(digits);
+  step.ruledOutCells = groupCells(group, losing);
+  step.ruledOut = static_cast<uint16_t>(lost);
+  return true;
+}
+
 // Naked: size cells of a group that hold only size digits between them;
 // those digits are ruled out of the group's other cells.
 bool nakedIn(const LogicBoard& board, uint32_t group, int size, LogicStep& step) {
@@ -19,24 +38,13 @@ bool nakedIn(const LogicBoard& board, uint32_t group, int size, LogicStep& step)
     unsigned digits = 0;
     forEachDigit(cells, [&](int i) { digits |= board.options[tiles[i]]; });
     if (digitCount(digits) != size) return false;
-    unsigned losing = 0, lost = 0;
-    forEachDigit(open & ~cells, [&](int i) {
-      if (board.options[tiles[i]] & digits) losing |= 1u << i;
-      lost |= board.options[tiles[i]] & digits;
-    });
-    if (losing == 0) return false;
-    step.cells = groupCells(group, cells);
-    step.digits = static_cast<uint16_t>(digits);
-    step.ruledOutCells = groupCells(group, losing);
-    step.ruledOut = static_cast<uint16_t>(lost);
-    return true;
+    return ruleOut(board, group, cells, digits, open & ~cells, digits, step);
   });
 }
 
 // Hidden: size digits that only size cells of a group offer; those cells
 // lose every other candidate.
 bool hiddenIn(const LogicBoard& board, const DigitPlaces& places, uint32_t group, int size, LogicStep& step) {
-  const GroupTiles& tiles = kGeometry.groupTiles[group];
   unsigned few = 0;
   for (int d = 0; d < 9; ++d) {
     const int count = digitCount(places.of[group][d]);
@@ -46,17 +54,7 @@ bool hiddenIn(const LogicBoard& board, const DigitPlaces& places, uint32_t group
     unsigned cells = 0;
     forEachDigit(digits, [&](int d) { cells |= places.of[group][d]; });
     if (digitCount(cells) != size) return false;
-    unsigned losing = 0, lost = 0;
-    forEachDigit(cells, [&](int i) {
-      if (board.options[tiles[i]] & ~digits) losing |= 1u << i;
-      lost |= board.options[tiles[i]] & ~digits;
-    });
-    if (losing == 0) return false;
-    step.cells = groupCells(group, cells);
-    step.digits = static_cast<uint16_t>(digits);
-    step.ruledOutCells = groupCells(group, losing);
-    step.ruledOut = static_cast<uint16_t>(lost);
-    return true;
+    return ruleOut(board, group, cells, digits, cells, ~digits & kAllDigits, step);
   });
 }
 
