@@ -61,8 +61,9 @@ class PuzzleClipboardTest : public gui::AppTest {
     g_signal_emit_by_name(cell(0, 0).gobj(), "populate-popup", menu.gobj());
     for (Gtk::Widget* widget : menu.get_children()) {
       auto* text = dynamic_cast<Gtk::Label*>(static_cast<Gtk::MenuItem*>(widget)->get_child());
-      if (text && text->get_text() == label && widget->is_sensitive()) static_cast<Gtk::MenuItem*>(widget)->activate();
-      if (text && text->get_text() == label) return widget->is_sensitive();
+      if (!text || text->get_text() != label) continue;
+      if (widget->is_sensitive()) static_cast<Gtk::MenuItem*>(widget)->activate();
+      return widget->is_sensitive();
     }
     ADD_FAILURE() << "no menu item " << label;
     return false;
