@@ -62,10 +62,12 @@ void App::openPuzzleDialog() {
   const std::string path = chooser.get_filename();
   // A chooser that answers Open without a file has nothing to be opened.
   if (path.empty()) return;
-  if (openPuzzle(path) != 0) {
-    // The chooser stays on screen behind the message until both are done.
-    showFailure(FileCommand::Open, path);
-  }
+  // The chooser stays on screen behind any message until both are done.
+  openPuzzleFile(path);
+}
+
+void App::openPuzzleFile(const std::string& path) {
+  if (openPuzzle(path) != 0) showFailure(FileCommand::Open, path);
 }
 
 void App::savePuzzleDialog() {

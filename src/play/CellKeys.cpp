@@ -68,6 +68,12 @@ bool App::keyPressed(GdkEventKey* event) {
     explain();
     return true;
   }
+  // Ctrl+Shift+V and Ctrl+Shift+C paste and copy whole puzzles; a cell's
+  // own Ctrl+V and Ctrl+C stay as they are.
+  if (mods == (GDK_CONTROL_MASK | GDK_SHIFT_MASK) && (key == GDK_v || key == GDK_c)) {
+    key == GDK_v ? pastePuzzle() : copyPuzzle();
+    return true;
+  }
   const int cell = focusedCell();
   if (cell < 0) return false;
   if (noteKeyPressed(event, cell)) return true;

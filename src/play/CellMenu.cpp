@@ -17,12 +17,28 @@ Gtk::SeparatorMenuItem* separator() {
   return item;
 }
 
+// Paste Puzzle, Copy Puzzle, Lock Digits As Givens and Count Solutions, on
+// top of the menu as it is so far.
+void prependPuzzleGroup(App& app, Gtk::Menu* menu) {
+  Gtk::MenuItem* paste = commandItem(_("Paste Puzzle"), true);
+  paste->signal_activate().connect(sigc::mem_fun(app, &App::pastePuzzle));
+  Gtk::MenuItem* copy = commandItem(_("Copy Puzzle"), true);
+  copy->signal_activate().connect(sigc::mem_fun(app, &App::copyPuzzle));
+  Gtk::MenuItem* lock = commandItem(_("Lock Digits As Givens"), app.canLockDigits());
+  lock->signal_activate().connect(sigc::mem_fun(app, &App::lockDigits));
+  Gtk::MenuItem* count = commandItem(_("Count Solutions"), true);
+  count->signal_activate().connect(sigc::mem_fun(app, &App::showSolutionCount));
+  menu->prepend(*separator());
+  for (Gtk::MenuItem* item : {count, lock, copy, paste}) menu->prepend(*item);
+}
+
 }  // namespace
 
 // A cell's own right-click menu, with Undo, Redo and Hint, then the
-// one-solution puzzle and Check Digits, above the entry's items. Hint serves
-// only an open, empty cell.
+// one-solution puzzle and Check Digits, then the whole puzzle's commands,
+// above the entry's items. Hint serves only an open, empty cell.
 void App::cellMenu(Gtk::Menu* menu, int cell) {
+  prependPuzzleGroup(*this, menu);
   Gtk::MenuItem* newItem = commandItem(_("New Puzzle With One Solution"), true);
   newItem->signal_activate().connect(sigc::mem_fun(*this, &App::newOneSolutionPuzzle));
   Gtk::MenuItem* checkItem = commandItem(_("Check Digits"), canCheckDigits());

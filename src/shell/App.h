@@ -61,6 +61,21 @@ class App {
   void savePuzzleDialog();
   // The file named on the command line; a failure is also shown on screen.
   void openPuzzleAtStart(const std::string& path);
+  // Opens a file as Open does, the "Opening failed!" box included.
+  void openPuzzleFile(const std::string& path);
+
+  // Puzzles from elsewhere: the clipboard, files and text dropped on the
+  // window; typed digits locked as givens, and their solutions counted
+  void pastePuzzle();
+  // Shows a pasted or dropped text as a puzzle; false, the grid unchanged, for no puzzle.
+  bool showPastedPuzzle(const std::string& text);
+  void copyPuzzle();
+  void acceptDrops();
+  void dropReceived(const Glib::RefPtr<Gdk::DragContext>& context, int x, int y, const Gtk::SelectionData& data,
+                    guint info, guint time);
+  bool canLockDigits();
+  void lockDigits();
+  void showSolutionCount();
 
   // Playing comfort: undo and redo, hints, moving by keys, the digits' looks
   void recordChange(bool byPlayer);

@@ -125,6 +125,7 @@ void App::buildWindow(Gtk::Window& mainWindow) {
   // The keys of undo, redo, hint and moving come before the focused cell's own.
   mainWindow.signal_key_press_event().connect(sigc::mem_fun(*this, &App::keyPressed), false);
   mainWindow.signal_set_focus().connect(sigc::mem_fun(*this, &App::focusChanged));
+  acceptDrops();
 
   conflictColor.parse("red");
 

@@ -14,7 +14,7 @@
 set -euo pipefail
 
 source_dir=$(cd "$(dirname "$0")/../.." && pwd)
-all_targets=(puzzle_text seed_code solver board)
+all_targets=(puzzle_text paste_text seed_code solver board)
 build=yes run=yes
 case "${1:-}" in
   --build-only) run=no; shift ;;
