@@ -70,3 +70,8 @@ void App::highlightNotes(char digit) {
 void App::fillInNotes() { changeNotes(candidateNotes(notes, history.current().grid)); }
 
 void App::clearNotes() { changeNotes(GridNotes{}); }
+
+// The menu greys out what would change nothing.
+bool App::canFillInNotes() { return candidateNotes(notes, history.current().grid) != notes; }
+
+bool App::canClearNotes() { return notes != GridNotes{}; }

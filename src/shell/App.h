@@ -100,7 +100,8 @@ class App {
   void checkDigits();
   // Notes: the player's pencil marks in the empty cells (notes keys, drawing, menu)
   bool noteKeyPressed(GdkEventKey* event, int cell);
-  void notesMenu(Gtk::Menu* menu);
+  bool canFillInNotes();
+  bool canClearNotes();
   void fillInNotes();
   void clearNotes();
   // The player's change of the notes alone: one step of undo.
