@@ -49,17 +49,8 @@ TEST_F(ExplainTest, TellsTheNextStepAndFocusesTheCellItFills) {
 
 TEST_F(ExplainTest, EveryCellMenuOffersIt) {
   app.setFromString("0" + kSolution.substr(1));
-  Gtk::Menu menu;
-  g_signal_emit_by_name(cell(4, 4).gobj(), "populate-popup", menu.gobj());
-  Gtk::MenuItem* explain = nullptr;
-  for (Gtk::Widget* item : menu.get_children()) {
-    auto* label = dynamic_cast<Gtk::Label*>(static_cast<Gtk::MenuItem*>(item)->get_child());
-    if (label && label->get_text() == "Explain") explain = static_cast<Gtk::MenuItem*>(item);
-  }
-  ASSERT_NE(explain, nullptr);
-  EXPECT_TRUE(explain->is_sensitive()) << "a filled cell's menu explains too";
   const auto message = gui::expectMessage();
-  explain->activate();
+  EXPECT_TRUE(choose("Explain", 40)) << "a filled cell's menu explains too";
   EXPECT_EQ(message->markup, "Row 1, column 1 can only hold 5: its row, column and box hold every other digit.");
 }
 

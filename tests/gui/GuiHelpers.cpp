@@ -28,6 +28,20 @@ void AppTest::press(guint keyval, guint state) {
   gdk_event_free(event);
 }
 
+bool AppTest::choose(const Glib::ustring& label, int at) {
+  Gtk::Menu menu;
+  g_signal_emit_by_name(cell(at / 9, at % 9).gobj(), "populate-popup", menu.gobj());
+  for (Gtk::Widget* widget : menu.get_children()) {
+    auto* item = static_cast<Gtk::MenuItem*>(widget);
+    auto* text = dynamic_cast<Gtk::Label*>(item->get_child());
+    if (!text || text->get_text() != label) continue;
+    if (!item->is_sensitive()) return false;
+    item->activate();
+    return true;
+  }
+  return false;
+}
+
 std::string AppTest::look() {
   std::string all;
   for (int c = 0; c < 81; ++c) all += lookOf(cell(c / 9, c % 9)) + "|";

@@ -28,6 +28,9 @@ class AppTest : public ::testing::Test {
   void type(int row, int col, const Glib::ustring& text) { cell(row, col).set_text(text); }
   // A key pressed while the window has the focus, as the toolkit delivers it.
   void press(guint keyval, guint state = 0);
+  // Opens a cell's menu as a right click does and runs its item labelled so;
+  // false, with nothing run, when the item is greyed out or missing.
+  bool choose(const Glib::ustring& label, int cell = 0);
   // The grid as a puzzle string: row-major, a cell's first byte, '0' for an empty cell.
   std::string gridText();
   // Every cell's look (see lookOf), row-major, to compare before and after.

@@ -55,19 +55,6 @@ void takeClipboardSilently() {
 
 class PuzzleClipboardTest : public gui::AppTest {
  protected:
-  // Runs an item of cell 0's menu by its label; false when it is greyed out.
-  bool choose(const Glib::ustring& label) {
-    Gtk::Menu menu;
-    g_signal_emit_by_name(cell(0, 0).gobj(), "populate-popup", menu.gobj());
-    for (Gtk::Widget* widget : menu.get_children()) {
-      auto* text = dynamic_cast<Gtk::Label*>(static_cast<Gtk::MenuItem*>(widget)->get_child());
-      if (!text || text->get_text() != label) continue;
-      if (widget->is_sensitive()) static_cast<Gtk::MenuItem*>(widget)->activate();
-      return widget->is_sensitive();
-    }
-    ADD_FAILURE() << "no menu item " << label;
-    return false;
-  }
   // The next message box's markup, shown after run.
   std::string messageAfter(const std::function<void()>& run) {
     auto message = gui::expectMessage();
