@@ -6,7 +6,7 @@ set -euo pipefail
 
 declare -A groups=(
   [build]="g++ make cmake pkg-config libgtkmm-2.4-dev gettext shared-mime-info"
-  [test]="googletest libgtest-dev xvfb xauth xdotool imagemagick dbus at-spi2-core libgail-common python3 python3-pyatspi python3-xlib x11-utils
+  [test]="googletest libgtest-dev libx11-dev xvfb xauth xdotool imagemagick dbus at-spi2-core libgail-common python3 python3-pyatspi python3-xlib x11-utils
          desktop-file-utils appstream libxml2-utils shared-mime-info libglib2.0-bin groff-base man-db bsdextrautils
          locales python3-gi"
   [bench]="libbenchmark-dev qqwing sgt-puzzles valgrind xvfb"
