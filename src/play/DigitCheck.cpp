@@ -1,27 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "play/DigitCheck.h"
 
-#include "grid/GridReader.h"
 #include "solver/SolutionCounter.h"
 #include "solver/SolveGivens.h"
 
 namespace {
 
 bool isDigit(char c) { return c >= '1' && c <= '9'; }
-
-// The one solution of givens that have exactly one, as 81 digits.
-std::string solutionOf(const std::string& givens) {
-  Placement placements[kCellCount];
-  unsigned char used[kUsedTablesSize] = {};
-  unsigned char shown[kCellCount] = {};
-  const int top = readGridText(givens.c_str(), placements, used, shown, nullptr);
-  MoveList moves;
-  // Never fails, so it writes nothing: the givens were counted solvable.
-  solveGivens(placements, top, shown, moves);
-  std::string solution(kCellCount, '0');
-  for (const Placement& p : placements) solution[p.cell] = static_cast<char>('1' + p.value);
-  return solution;
-}
 
 }  // namespace
 
@@ -40,7 +25,7 @@ DigitCheck checkEnteredDigits(const std::string& grid, const std::bitset<81>& lo
   if (givens == std::string(kCellCount, '0') || countSolutions(givens.c_str(), 2) != 1) {
     return DigitCheck{countSolutions(grid.c_str(), 1) == 1 ? DigitCheck::Fit : DigitCheck::CannotFit, {}};
   }
-  const std::string solution = solutionOf(givens);
+  const std::string solution = solvedGrid(givens);
   DigitCheck check{DigitCheck::AllRight, {}};
   for (int cell = 0; cell < kCellCount; ++cell) {
     if (!locked[cell] && isDigit(grid[cell]) && grid[cell] != solution[cell]) check.wrong[cell] = true;

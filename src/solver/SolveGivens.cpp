@@ -4,6 +4,8 @@
 #include <cassert>
 #include <iostream>
 
+#include "grid/GridReader.h"
+
 bool solveGivens(Placement* placements, int top, unsigned char* shown, MoveList& moves) {
   Board board;
   // With no repeated digit every given is accepted; the results need no look.
@@ -32,4 +34,16 @@ bool solveGivens(Placement* placements, int top, unsigned char* shown, MoveList&
   // The read cells and the moves together cover every cell exactly once.
   assert(top == 81);
   return true;
+}
+
+std::string solvedGrid(const std::string& puzzle) {
+  Placement placements[kCellCount];
+  unsigned char used[kUsedTablesSize] = {};
+  unsigned char shown[kCellCount] = {};
+  const int top = readGridText(puzzle.c_str(), placements, used, shown, nullptr);
+  MoveList moves;
+  if (top < 0 || !solveGivens(placements, top, shown, moves)) return "";
+  std::string grid(kCellCount, '0');
+  for (const Placement& p : placements) grid[p.cell] = static_cast<char>('1' + p.value);
+  return grid;
 }

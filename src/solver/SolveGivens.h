@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <string>
+
 #include "grid/Placement.h"
 #include "solver/sudoku-solve.h"
 
@@ -18,3 +20,9 @@
 // Not solvable (false): "NOT SOLVEABLE!" and the dump of the grid as read go
 // to standard output; placements and shown are left as they were.
 bool solveGivens(Placement* placements, int top, unsigned char* shown, MoveList& moves);
+
+// The grid the Solve command shows for puzzle (81 chars, row-major, '1'-'9'
+// a digit, anything else an empty cell), as 81 digits; "" when a digit
+// repeats or the puzzle has no solution, which solveGivens then reports on
+// standard output.
+std::string solvedGrid(const std::string& puzzle);

@@ -8,26 +8,11 @@
 #include <vector>
 
 #include "../StreamCapture.h"
-#include "grid/GridReader.h"
 #include "solver/DigitMask.h"
 #include "solver/LogicRater.h"
 #include "solver/SolveGivens.h"
 
 namespace {
-
-// The grid Solve shows for a puzzle, or "" when it finds no solution.
-std::string solveResult(const std::string& puzzle) {
-  Placement placements[kCellCount];
-  unsigned char used[kUsedTablesSize] = {};
-  unsigned char shown[kCellCount] = {};
-  const int top = readGridText(puzzle.c_str(), placements, used, shown, nullptr);
-  MoveList moves;
-  StreamCapture out(std::cout);
-  if (top < 0 || !solveGivens(placements, top, shown, moves)) return "";
-  std::string grid(81, '0');
-  for (const Placement& p : placements) grid[p.cell] = static_cast<char>('1' + p.value);
-  return grid;
-}
 
 // The puzzle with every digit the steps placed.
 std::string afterSteps(std::string grid, const std::vector<LogicStep>& steps) {
@@ -61,7 +46,8 @@ std::string brief(const LogicStep& step) {
 // Solve shows (so it keeps the rules, and the puzzle had one solution), and
 // the rater calls a grid unsolvable exactly when Solve does.
 void expectAgreesWithSolve(const std::string& puzzle, Technique rating, const std::vector<LogicStep>& steps) {
-  const std::string solved = solveResult(puzzle);
+  StreamCapture out(std::cout);
+  const std::string solved = solvedGrid(puzzle);
   if (rating == Technique::Conflict) return;  // Solve never sees such a grid
   EXPECT_EQ(rating == Technique::NoSolution, solved.empty()) << puzzle << " rated " << techniqueWord(rating);
   if (rating < Technique::Search) {
