@@ -88,13 +88,8 @@ TEST(SolutionCounterTest, WritesASolutionOfTheGrid) {
   for (const std::string& grid : {unique, rectangle, std::string(81, '0')}) {
     std::string solution(81, '?');
     ASSERT_GT(countSolutions(grid.c_str(), 2, &solution[0]), 0u) << grid;
-    // A full grid without a repeat, keeping every digit of the grid.
-    EXPECT_EQ(countSolutions(solution.c_str(), 2), 1u) << grid << " gave " << solution;
-    for (int cell = 0; cell < 81; ++cell) {
-      if (grid[cell] != '0') {
-        EXPECT_EQ(solution[cell], grid[cell]) << grid << " cell " << cell;
-      }
-    }
+    EXPECT_TRUE(solvertest::isValidSolution(solution) && solvertest::keepsGivens(grid, solution))
+        << grid << " gave " << solution;
   }
   EXPECT_EQ(countSolutions(unique.c_str(), 2, nullptr), 1u);
 }

@@ -38,20 +38,14 @@ TEST_F(ExplainTest, TellsTheNextStepAndFocusesTheCellItFills) {
     app.setFromString(c.grid);
     cell(8, 8).grab_focus();
     const auto message = gui::expectMessage();
-    press(GDK_H, GDK_CONTROL_MASK | GDK_SHIFT_MASK);
+    // The first through a filled cell's menu, the others by the keys.
+    &c == cases ? (void)choose("Explain", 40) : press(GDK_H, GDK_CONTROL_MASK | GDK_SHIFT_MASK);
     EXPECT_TRUE(message->seen) << c.what;
     EXPECT_EQ(message->type, Gtk::MESSAGE_INFO) << c.what;
     EXPECT_EQ(message->markup, c.text) << c.what;
     EXPECT_EQ(app.focusedCell(), c.focus < 0 ? 80 : c.focus) << c.what;
     EXPECT_EQ(gridText(), c.grid) << c.what << ": Explain fills nothing";
   }
-}
-
-TEST_F(ExplainTest, EveryCellMenuOffersIt) {
-  app.setFromString("0" + kSolution.substr(1));
-  const auto message = gui::expectMessage();
-  EXPECT_TRUE(choose("Explain", 40)) << "a filled cell's menu explains too";
-  EXPECT_EQ(message->markup, "Row 1, column 1 can only hold 5: its row, column and box hold every other digit.");
 }
 
 }  // namespace
