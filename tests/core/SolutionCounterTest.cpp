@@ -79,19 +79,4 @@ TEST(SolutionCounterTest, RefutesSparseGridsWithoutSolution) {
   EXPECT_GT(grids, 0);
 }
 
-TEST(SolutionCounterTest, WritesASolutionOfTheGrid) {
-  // One solution, and two that differ in four cells.
-  std::string unique = kSolution;
-  for (const int cell : {0, 10, 20, 40, 60, 80}) unique[cell] = '0';
-  std::string rectangle = kSolution;
-  for (const int cell : {32, 35, 41, 44}) rectangle[cell] = '0';
-  for (const std::string& grid : {unique, rectangle, std::string(81, '0')}) {
-    std::string solution(81, '?');
-    ASSERT_GT(countSolutions(grid.c_str(), 2, &solution[0]), 0u) << grid;
-    EXPECT_TRUE(solvertest::isValidSolution(solution) && solvertest::keepsGivens(grid, solution))
-        << grid << " gave " << solution;
-  }
-  EXPECT_EQ(countSolutions(unique.c_str(), 2, nullptr), 1u);
-}
-
 }  // namespace
