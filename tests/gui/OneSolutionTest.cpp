@@ -62,9 +62,7 @@ TEST_F(OneSolutionTest, LoadSeedAndCheckDigits) {
   EXPECT_EQ(gui::textColour(cell(0, 7)), '-');
   press(GDK_z, GDK_CONTROL_MASK);
   EXPECT_EQ(cell(0, 1).get_text(), "") << "the check was no step of its own";
-
-  // Several solutions; row 0 starts 002356000, so a 2 in it repeats a given.
-  loadSeedTyping("10-5");
+  loadSeedTyping("10-5");  // several solutions, the top row 002356000
   type(0, 0, "2");
   message = gui::expectMessage();
   choose("Check Digits");
