@@ -24,23 +24,11 @@ std::size_t afterCharacters(const std::string& text, int count) {
   return at;
 }
 
-// The seed of a one-solution code: after "DDu", an optional '-' and at least
-// one digit to the end of the text, within the 32-bit range.
-std::optional<int> oneSolutionSeed(const std::string& text) {
-  if (text.size() < 4 || !isDigit(text[0]) || !isDigit(text[1]) || text[2] != 'u') return std::nullopt;
-  std::size_t at = 3;
-  const bool negative = text[at] == '-';
-  if (negative) ++at;
-  if (at == text.size()) return std::nullopt;
-  long long magnitude = 0;
-  for (; at < text.size(); ++at) {
-    if (!isDigit(text[at])) return std::nullopt;
-    magnitude = magnitude * 10 + (text[at] - '0');
-    if (magnitude > static_cast<long long>(INT_MAX) + 1) return std::nullopt;
-  }
-  const long long seed = negative ? -magnitude : magnitude;
-  if (seed > INT_MAX) return std::nullopt;
-  return static_cast<int>(seed);
+// A one-solution code: two ASCII digits and 'u'. Read the designed way, the
+// seed part of such a text begins with the 'u' and holds no number, so no
+// code Generate wrote has this form.
+bool isOneSolutionCode(const std::string& text) {
+  return text.size() >= 3 && isDigit(text[0]) && isDigit(text[1]) && text[2] == 'u';
 }
 
 }  // namespace
@@ -111,7 +99,7 @@ SeedCode readSeedCode(const std::string& text) {
   float difficulty = levelDifficulty(readCodeNumber(text.substr(0, split)));
   if (difficulty > 1.0f) difficulty = 1.0f;
   if (difficulty < 0.0f) difficulty = 0.0f;
-  if (const std::optional<int> seed = oneSolutionSeed(text)) return SeedCode{*seed, difficulty, true};
+  if (isOneSolutionCode(text)) return SeedCode{readCodeNumber(text.substr(3)), difficulty, true};
   return SeedCode{readCodeNumber(text.substr(split)), difficulty};
 }
 

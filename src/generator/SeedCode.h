@@ -72,11 +72,11 @@ int readCodeNumber(const std::string& text);
 // into [0, 1]; the seed is the rest from the third character on, read as
 // above. A part that holds no number counts as 0, so an empty or garbled
 // code still names a puzzle: the easiest level with seed 0 for an empty one.
-// A text that is exactly two ASCII digits, 'u', and a decimal integer within
-// 32 bits with an optional '-' (leading zeros allowed) is a one-solution
-// code: its difficulty is read from the digits in the same way, its seed is
-// that integer. Any other text keeps the reading above ("5u12", "05u",
-// "05u12x", "05 u12", "05U12", "05u+1", "05u4294967296").
+// A text that begins with two ASCII digits and 'u' is a one-solution code:
+// its difficulty is read from the digits in the same way, its seed from the
+// rest after the 'u', read as above ("05u+12" and "05u 12x" give 12,
+// "05u" gives 0, "05u4294967296" gives 0). Any other text keeps the reading
+// above ("5u12", "05 u12", "05U12").
 SeedCode readSeedCode(const std::string& text);
 
 // How many cells digHoles is asked to hide at a difficulty:

@@ -136,8 +136,8 @@ TEST(SeedCodeTest, SplitsAfterTwoCharactersNotTwoBytes) {
   EXPECT_EQ(readSeedCode("0\xe2\x82\xac" "77").seed, 77);
 }
 
-// Two ASCII digits, 'u' and a 32-bit integer to the end make a one-solution
-// code; any other text keeps its reading.
+// Two ASCII digits and 'u' begin a one-solution code, its seed read from the
+// rest as any seed is; any other text keeps its reading.
 TEST(SeedCodeTest, ReadsOneSolutionCodesAndNothingElseAsThem) {
   const struct {
     const char* text;
@@ -145,10 +145,12 @@ TEST(SeedCodeTest, ReadsOneSolutionCodesAndNothingElseAsThem) {
     int seed;
     float difficulty;
   } cases[] = {
-      {"05u12", true, 12, 0.5f},       {"05u-3", true, -3, 0.5f},         {"99u007", true, 7, 1.0f},
-      {"10u-2147483648", true, INT_MIN, 1.0f},                            {"5u12", false, 12, 0.5f},
-      {"05u", false, 0, 0.5f},         {"05u12x", false, 0, 0.5f},        {"05 u12", false, 0, 0.5f},
-      {"05U12", false, 0, 0.5f},       {"05u+12", false, 0, 0.5f},        {"05u2147483648", false, 0, 0.5f},
+      {"05u1796837761", true, 1796837761, 0.5f},                          {"05u-3", true, -3, 0.5f},
+      {"99u007", true, 7, 1.0f},       {"10u-2147483648", true, INT_MIN, 1.0f},
+      {"05u", true, 0, 0.5f},          {"05u12x", true, 12, 0.5f},        {"05u+12", true, 12, 0.5f},
+      {"05u 12", true, 12, 0.5f},      {"05u2147483648", true, INT_MIN, 0.5f},
+      {"05u4294967296", true, 0, 0.5f},                                   {"05u-2147483649", true, INT_MAX, 0.5f},
+      {"5u12", false, 12, 0.5f},       {"05 u12", false, 0, 0.5f},        {"05U12", false, 0, 0.5f},
   };
   for (const auto& c : cases) {
     const SeedCode read = readSeedCode(c.text);

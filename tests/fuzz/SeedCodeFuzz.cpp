@@ -3,8 +3,8 @@
 // platform's sscanf("%d") on both parts, keep the difficulty in [0, 1], and
 // the puzzle the code names must be a complete valid grid thinned to a
 // half-turn symmetric set of givens of the size its difficulty asks for.
-// A one-solution code ("05u12") reads its seed otherwise; the core tests
-// pin its puzzles.
+// A one-solution code ("05u12") reads its seed from after the 'u' in the
+// same way; the core tests pin its puzzles.
 
 #include <cmath>
 #include <cstddef>
@@ -86,7 +86,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (expected > 1.0f) expected = 1.0f;
   if (expected < 0.0f) expected = 0.0f;
   FUZZ_REQUIRE(code.difficulty == expected, "the difficulty digits read as sscanf reads them, clamped to [0, 1]");
-  if (!code.oneSolution) {
+  const auto ascii = [&](std::size_t i) { return text[i] >= '0' && text[i] <= '9'; };
+  const bool uCode = text.size() >= 3 && ascii(0) && ascii(1) && text[2] == 'u';
+  FUZZ_REQUIRE(code.oneSolution == uCode, "two ASCII digits and 'u' begin a one-solution code, nothing else");
+  if (uCode) {
+    FUZZ_REQUIRE(code.seed == sscanfNumber(text.substr(3)), "a one-solution seed reads as sscanf reads it");
+  } else {
     FUZZ_REQUIRE(code.seed == sscanfNumber(text.substr(split)), "the seed reads as sscanf reads it");
     checkPuzzle(code.seed, code.difficulty);
   }
