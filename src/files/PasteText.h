@@ -16,8 +16,12 @@ struct PastedPuzzle {
 };
 
 // Reads text, any bytes, cell by cell in reading order: '1'-'9' is a given,
-// '0', '.', '_' and '*' an empty cell; blanks, line ends and the drawing
-// characters '|', '+', '-' and '=' are skipped. Any other byte, or a number
-// of cells other than 81, makes it no puzzle. Stops reading at the 82nd
-// cell, so a text of any size costs no more than its first cells.
+// '0', '.', '_', '*', 'x' and 'X' an empty cell; blanks, line ends, the
+// drawing characters '|', '+', '-', '=' and ',' and the box-drawing
+// characters U+2500 to U+257F are skipped. A text of 81 cells and nothing
+// else is that puzzle. Any other text (a title above the grid, a solution
+// below it, words around it) gives the first nine lines of nine cells each,
+// and nothing else, that follow one another with at most lines of layout
+// alone between them; a text without such lines is no puzzle. Costs one
+// pass over the text whatever its size.
 PastedPuzzle readPastedPuzzle(const std::string& text);

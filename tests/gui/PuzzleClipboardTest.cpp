@@ -126,6 +126,12 @@ TEST_F(PuzzleClipboardTest, LockAndCountJudgeTheGridAsItStands) {
   }
   app.setFromString(kRepeated);
   EXPECT_FALSE(choose("Lock Digits As Givens")) << "a repeat";
+  // 1 to 8 across the top row and a 9 below its last cell: no solution.
+  app.setFromString("123456780000000009" + std::string(63, '0'));
+  const bool couldUndo = app.history.canUndo();
+  EXPECT_EQ(messageAfter([&] { choose("Lock Digits As Givens"); }), "This puzzle has no solution.");
+  EXPECT_EQ(locks(), std::string(81, '0'));
+  EXPECT_EQ(app.history.canUndo(), couldUndo) << "a refused lock is no step";
   app.setFromString(kPuzzle);
   app.setTitle("05-1");
   EXPECT_TRUE(choose("Lock Digits As Givens"));
