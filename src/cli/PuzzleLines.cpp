@@ -35,12 +35,38 @@ std::string puzzleProblem(const std::string& line, std::size_t start) {
   return std::string();
 }
 
+// No list of puzzles has a longer line: a longer one means the input is
+// something else (a binary file, /dev/zero), read no further.
+constexpr std::size_t kLongestLine = 1000;
+
+enum class LineRead { Line, End, TooLong };
+
+// Reads the next line, without its line end, into line; stops at its
+// 1001st byte, so that an endless line costs no more than that.
+LineRead readLine(std::istream& in, std::string& line) {
+  line.clear();
+  for (int c = in.get(); c != std::char_traits<char>::eof(); c = in.get()) {
+    if (c == '\n') return LineRead::Line;
+    if (line.size() == kLongestLine) return LineRead::TooLong;
+    line += static_cast<char>(c);
+  }
+  return line.empty() ? LineRead::End : LineRead::Line;
+}
+
 // Every line of one input; false if any line was not a puzzle.
 bool readPuzzles(std::istream& in, const std::string& name, const std::string& command,
                  const std::function<void(const std::string&)>& handle) {
   bool allPuzzles = true;
   std::string line;
-  for (long number = 1; std::getline(in, line); ++number) {
+  for (long number = 1;; ++number) {
+    const LineRead read = readLine(in, line);
+    if (read == LineRead::End) break;
+    if (read == LineRead::TooLong) {
+      std::cout.flush();
+      std::cerr << "tessary-cli " << command << ": " << name << ":" << number << ": not a puzzle: longer than "
+                << kLongestLine << " bytes\n";
+      return false;
+    }
     // Blanks at the end of a line (a carriage return among them) and empty
     // lines are what editors and "echo" leave behind, not puzzles to refuse.
     while (!line.empty() && isBlank(line.back())) line.pop_back();

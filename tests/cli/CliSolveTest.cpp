@@ -119,6 +119,23 @@ TEST_F(CliSolveTest, ReportsEachLineThatIsNotAPuzzle) {
                          "tessary-cli solve: " + file + ":7: not a puzzle: character '\\x1b' at column 14\n");
 }
 
+// A line longer than any puzzle list holds ends the reading of its input,
+// read no further than that line, while the files after it are still read.
+TEST_F(CliSolveTest, StopsReadingAnInputAtAnOverlongLine) {
+  write("long.txt", std::string(2000, '0') + "\n" + kEasy + "\n");
+  write("one.txt", kEasy + "\n");
+  for (const std::string& input : {path("long.txt"), std::string("/dev/zero")}) {
+    SCOPED_TRACE(input);
+    // Memory kept low: an input read whole would not fit.
+    const std::string command = "ulimit -v 200000; '" + std::string(TESSARY_CLI) + "' count '" + input + "' '" +
+                                path("one.txt") + "' >'" + path("stdout") + "' 2>'" + path("stderr") + "'";
+    const int raw = std::system(command.c_str());
+    EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 1);
+    EXPECT_EQ(readFile(path("stdout")), "1\n");
+    EXPECT_EQ(readFile(path("stderr")), "tessary-cli count: " + input + ":1: not a puzzle: longer than 1000 bytes\n");
+  }
+}
+
 TEST_F(CliSolveTest, TakesWhatGeneratePrints) {
   // "generate CODE | solve": the code, a blank and the puzzle on one line.
   const std::string generated = path("generated");
