@@ -1,6 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/PuzzleLines.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 #include <fstream>
 #include <iostream>
 
@@ -107,6 +112,11 @@ int forEachPuzzle(const std::vector<std::string>& files, const std::string& comm
                   const std::function<void(const std::string&)>& handle) {
   int status = 0;
   for (const std::string& file : files.empty() ? std::vector<std::string>{"-"} : files) {
+    if (file == "-" && fcntl(STDIN_FILENO, F_GETFD) == -1) {
+      std::cerr << "tessary-cli " << command << ": cannot read standard input: " << std::strerror(errno) << "\n";
+      status = 1;
+      continue;
+    }
     if (file == "-") {
       if (!readPuzzles(std::cin, "standard input", command, handle)) status = 1;
       continue;

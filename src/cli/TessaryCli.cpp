@@ -1,4 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <iostream>
 
@@ -54,9 +59,23 @@ const char kUsage[] =
     "          its digits, then 'places r3c5=7', or 'rules-out 37 from' and the\n"
     "          cells that lose those digits.\n";
 
-}  // namespace
 
-int main(int argc, char** argv) {
+// The status of a command whose output may not have reached its file: a
+// full disk or a closed standard output turns success into failure, said
+// once on standard error.
+int checkedOutput(int status) {
+  std::cout.flush();
+  errno = 0;
+  const bool closed = fcntl(STDOUT_FILENO, F_GETFD) == -1;
+  const int closedError = errno;
+  if (!closed && std::fflush(stdout) == 0 && !std::ferror(stdout) && std::cout.good()) return status;
+  const int error = closed ? closedError : errno;
+  std::cerr << "tessary-cli: cannot write standard output: " << (error ? std::strerror(error) : "write error")
+            << "\n";
+  return 1;
+}
+
+int runCommand(int argc, char** argv) {
   if (argc >= 2 && std::strcmp(argv[1], "solve") == 0) return runSolve(argc - 2, argv + 2);
   if (argc >= 2 && std::strcmp(argv[1], "generate") == 0) return runGenerate(argc - 2, argv + 2);
   if (argc >= 2 && std::strcmp(argv[1], "count") == 0) return runCount(argc - 2, argv + 2);
@@ -69,3 +88,7 @@ int main(int argc, char** argv) {
   (asked ? std::cout : std::cerr) << kUsage;
   return asked ? 0 : 2;
 }
+
+}  // namespace
+
+int main(int argc, char** argv) { return checkedOutput(runCommand(argc, argv)); }
