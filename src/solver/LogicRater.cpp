@@ -6,6 +6,7 @@
 #include "solver/DigitMask.h"
 #include "solver/LogicBoard.h"
 #include "solver/SolutionCounter.h"
+#include "solver/StepScore.h"
 
 LogicBoard::LogicBoard() {
   std::fill(std::begin(value), std::end(value), int8_t{-1});
@@ -34,6 +35,14 @@ DigitPlaces digitPlaces(const LogicBoard& board) {
     }
   }
   return places;
+}
+
+DigitCells digitCells(const LogicBoard& board) {
+  DigitCells cells;
+  for (uint32_t tile = 0; tile < kTiles; ++tile) {
+    forEachDigit(board.options[tile], [&](int d) { cells.of[d] |= tileBit(tile); });
+  }
+  return cells;
 }
 
 TileSet groupCells(uint32_t group, unsigned positions) {
@@ -97,8 +106,23 @@ Progress findHiddenSingle(const LogicBoard& board, LogicStep& step) {
   return Progress::Stalled;
 }
 
+// Whether the puzzle has exactly one solution, asked the first time a
+// technique needs to know.
+class Uniqueness {
+ public:
+  explicit Uniqueness(const char* puzzle) : puzzle_(puzzle) {}
+  bool operator()() {
+    if (known_ < 0) known_ = countSolutions(puzzle_, 2) == 1 ? 1 : 0;
+    return known_ == 1;
+  }
+
+ private:
+  const char* puzzle_;
+  int known_ = -1;
+};
+
 // The easiest step the board offers.
-Progress findStep(const LogicBoard& board, LogicStep& step) {
+Progress findStep(const LogicBoard& board, Uniqueness& unique, LogicStep& step) {
   Progress found = findNakedSingle(board, step);
   if (found != Progress::Stalled) return found;
   found = findHiddenSingle(board, step);
@@ -107,9 +131,23 @@ Progress findStep(const LogicBoard& board, LogicStep& step) {
   const bool any = findLockedCandidates(places, step) || findNakedSubset(board, 2, step) ||
                    findHiddenSubset(board, places, 2, step) || findNakedSubset(board, 3, step) ||
                    findHiddenSubset(board, places, 3, step) || findFish(places, 2, step) || findFish(places, 3, step) ||
-                   findXYWing(board, step);
+                   findXYWing(board, step) || findXYZWing(board, step) ||
+                   (unique() && findUniqueRectangle(board, step)) || findNakedSubset(board, 4, step) ||
+                   findFish(places, 4, step) || findHiddenSubset(board, places, 4, step) || findWWing(board, step) ||
+                   findChain(board, step) || findForcingChain(board, false, step) ||
+                   findForcingChain(board, true, step);
   return any ? Progress::Step : Progress::Stalled;
 }
+
+// A step's score: a chain's comes with it, the W-wing's from its length.
+int scoreOf(const LogicStep& step) {
+  if (step.technique == Technique::WWing) return chainScore(70, static_cast<int>(step.chain.size()));
+  if (step.score > 0) return step.score;
+  return fixedScore(step);
+}
+
+// Beyond every technique: a puzzle that needs a search scores at least this.
+constexpr int kSearchScore = 100;
 
 }  // namespace
 
@@ -151,14 +189,16 @@ Rating rateGrid(const char* puzzle, std::vector<LogicStep>* steps) {
     if (c >= '1' && c <= '9' && !board.Place(cell, c - '1')) return Rating{Technique::Conflict, 0};
   }
   Rating rating{Technique::NakedSingle, 0};
+  Uniqueness unique(puzzle);
   while (board.empty > 0) {
     LogicStep step;
-    const Progress found = findStep(board, step);
+    const Progress found = findStep(board, unique, step);
     if (found == Progress::Contradiction) return Rating{Technique::NoSolution, rating.steps};
     if (found == Progress::Stalled) {
       // The techniques are sound, so only a search can tell a grid they
       // cannot finish from one that has no solution at all.
       rating.technique = countSolutions(puzzle, 1) == 0 ? Technique::NoSolution : Technique::Search;
+      if (rating.technique == Technique::Search) rating.score = std::max(rating.score, kSearchScore);
       return rating;
     }
     if (step.cell >= 0) {
@@ -166,9 +206,11 @@ Rating rateGrid(const char* puzzle, std::vector<LogicStep>* steps) {
     } else {
       board.RuleOut(step.ruledOutCells, step.ruledOut);
     }
+    step.score = static_cast<uint8_t>(scoreOf(step));
     rating.technique = std::max(rating.technique, step.technique);
+    rating.score = std::max(rating.score, static_cast<int>(step.score));
     ++rating.steps;
-    if (steps) steps->push_back(step);
+    if (steps) steps->push_back(std::move(step));
   }
   return rating;
 }
