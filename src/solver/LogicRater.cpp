@@ -139,9 +139,9 @@ Progress findStep(const LogicBoard& board, Uniqueness& unique, LogicStep& step) 
   return any ? Progress::Step : Progress::Stalled;
 }
 
-// A step's score: a chain's comes with it, the W-wing's from its length.
+// A step's score: a chain's comes with it.
 int scoreOf(const LogicStep& step) {
-  if (step.technique == Technique::WWing) return chainScore(70, static_cast<int>(step.chain.size()));
+  if (step.technique == Technique::WWing) return 63;
   if (step.score > 0) return step.score;
   return fixedScore(step);
 }
