@@ -146,6 +146,42 @@ int scoreOf(const LogicStep& step) {
   return fixedScore(step);
 }
 
+// The score of a grid that singles finish, as a player who looks for hidden
+// singles in the boxes first, then along the lines, and for naked singles
+// last would take them: the hardest kind of single that order needs.
+int singlesScore(LogicBoard board) {
+  int score = 0;
+  while (board.empty > 0) {
+    int cell = -1, digit = -1, kind = 23;
+    for (uint32_t pass = 0; pass < 2 && cell < 0; ++pass) {
+      const uint32_t from = pass == 0 ? 18 : 0, to = pass == 0 ? 27 : 18;
+      for (uint32_t g = from; g < to && cell < 0; ++g) {
+        unsigned once = 0, twice = 0;
+        for (uint32_t tile : kGeometry.groupTiles[g]) {
+          twice |= once & board.options[tile];
+          once |= board.options[tile];
+        }
+        if ((once & ~twice) == 0) continue;
+        digit = lowestDigit(once & ~twice);
+        for (uint32_t tile : kGeometry.groupTiles[g]) {
+          if ((board.options[tile] >> digit) & 1u) cell = static_cast<int>(tile);
+        }
+        kind = pass == 0 ? 12 : 15;
+      }
+    }
+    for (uint32_t tile = 0; tile < kTiles && cell < 0; ++tile) {
+      if (digitCount(board.options[tile]) == 1) {
+        cell = static_cast<int>(tile);
+        digit = lowestDigit(board.options[tile]);
+      }
+    }
+    if (cell < 0) break;
+    board.Place(static_cast<uint32_t>(cell), digit);
+    score = std::max(score, kind);
+  }
+  return score;
+}
+
 // Beyond every technique: a puzzle that needs a search scores at least this.
 constexpr int kSearchScore = 100;
 
@@ -190,6 +226,7 @@ Rating rateGrid(const char* puzzle, std::vector<LogicStep>* steps) {
   }
   Rating rating{Technique::NakedSingle, 0};
   Uniqueness unique(puzzle);
+  const LogicBoard givens = board;
   while (board.empty > 0) {
     LogicStep step;
     const Progress found = findStep(board, unique, step);
@@ -212,5 +249,6 @@ Rating rateGrid(const char* puzzle, std::vector<LogicStep>* steps) {
     ++rating.steps;
     if (steps) steps->push_back(std::move(step));
   }
+  if (rating.technique <= Technique::HiddenSingle) rating.score = singlesScore(givens);
   return rating;
 }
