@@ -44,18 +44,27 @@ void printStep(const LogicStep& step) {
   }
 }
 
+// A score in tenths as the scale writes it, with one decimal: "7.2".
+std::string scoreWord(int tenths) { return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10); }
+
 }  // namespace
 
-// rate [--steps] [FILE...]: reads puzzles as solve does and prints each
-// one's rating, the hardest technique it needs; with --steps, each step
-// follows on a line of its own. Exit status as for solve.
+// rate [--steps] [--score] [FILE...]: reads puzzles as solve does and prints
+// each one's rating, the hardest technique it needs; with --score, the
+// hardest step's score before it ("7.2 forcing-chain"); with --steps, each
+// step follows on a line of its own. Exit status as for solve.
 int runRate(int argc, char** argv) {
-  bool withSteps = false;
+  bool withSteps = false, withScore = false;
   std::vector<std::string> files;
   const int refused = readCommandLine(argc, argv, files, [&](int& i) {
     const std::string word = argv[i];
-    if (word != "--steps") return refuse("unknown option '" + word + "'");
-    withSteps = true;
+    if (word == "--steps") {
+      withSteps = true;
+    } else if (word == "--score") {
+      withScore = true;
+    } else {
+      return refuse("unknown option '" + word + "'");
+    }
     return -1;
   });
   if (refused >= 0) return refused;
@@ -63,6 +72,7 @@ int runRate(int argc, char** argv) {
   return forEachPuzzle(files, "rate", [&](const std::string& puzzle) {
     steps.clear();
     const Rating rating = rateGrid(puzzle.c_str(), withSteps ? &steps : nullptr);
+    if (withScore) std::cout << scoreWord(rating.score) << ' ';
     std::cout << techniqueWord(rating.technique) << '\n';
     for (const LogicStep& step : steps) printStep(step);
   });

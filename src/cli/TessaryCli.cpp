@@ -16,7 +16,7 @@ const char kUsage[] =
     "Usage: tessary-cli solve [--moves] [FILE...]\n"
     "       tessary-cli generate [CODE | [--one-solution] [--difficulty X]]\n"
     "       tessary-cli count [--limit N] [FILE...]\n"
-    "       tessary-cli rate [--steps] [FILE...]\n"
+    "       tessary-cli rate [--steps] [--score] [FILE...]\n"
     "       tessary-cli --version\n"
     "\n"
     "solve     Reads puzzles, one 81-character line each ('0' or '.' for an\n"
@@ -51,13 +51,19 @@ const char kUsage[] =
     "          the hardest technique a person needs to solve it, trying the\n"
     "          easiest first: naked-single, hidden-single, locked-candidates,\n"
     "          naked-pair, hidden-pair, naked-triple, hidden-triple, x-wing,\n"
-    "          swordfish, xy-wing; 'search' when they stall before the grid is\n"
+    "          swordfish, xy-wing, xyz-wing, unique-rectangle, naked-quad,\n"
+    "          jellyfish, hidden-quad, w-wing, x-chain, xy-chain,\n"
+    "          alternating-chain, forcing-chain, cell-forcing-chain,\n"
+    "          unit-forcing-chain, dynamic-forcing-chain, nested-forcing-chain;\n"
+    "          'search' when they stall before the grid is\n"
     "          full, 'no-solution' when it cannot be completed and 'conflict'\n"
     "          when a digit repeats in a row, column or box. With --steps each\n"
     "          step follows on a line of its own: 'step', the technique, 'cells'\n"
     "          and the cells it looks at (r3c5 is row 3, column 5), 'digits' and\n"
     "          its digits, then 'places r3c5=7', or 'rules-out 37 from' and the\n"
-    "          cells that lose those digits.\n";
+    "          cells that lose those digits. With --score the line starts with\n"
+    "          the puzzle's score on Sukaku Explainer's scale, its hardest\n"
+    "          step's, with one decimal: '7.2 forcing-chain'.\n";
 
 
 // The status of a command whose output may not have reached its file: a

@@ -3,42 +3,43 @@
 
 namespace {
 
+// Scores in tenths, both ends included.
 struct Band {
-  Technique easiest;
-  Technique hardest;
+  int lowest;
+  int highest;
 };
 
-// The bands, from the ratings of the one-solution puzzles of 10,000 seeds per
-// level. Most puzzles down to level 07 need singles alone, and a band of
-// harder ones is taken from the few the digging makes there; a band must stay
-// common enough that the command finds a seed in it within a fraction of a
-// second.
+// The bands, from the scores of the one-solution puzzles of 1,000 seeds per
+// level; each of 05 to 10 holds scores no other level takes, and each stays
+// common enough among its level's digging that a seed in it turns up within
+// a fraction of a second.
 constexpr Band kBands[11] = {
-    // 00 to 04: naked and hidden singles alone; only the givens thin out.
-    {Technique::NakedSingle, Technique::HiddenSingle},
-    {Technique::NakedSingle, Technique::HiddenSingle},
-    {Technique::NakedSingle, Technique::HiddenSingle},
-    {Technique::NakedSingle, Technique::HiddenSingle},
-    {Technique::NakedSingle, Technique::HiddenSingle},
-    // 05: a hidden single is needed at least once, nothing harder.
-    {Technique::HiddenSingle, Technique::HiddenSingle},
-    // 06 and 07: locked candidates, or a naked or hidden pair or triple, and
-    // nothing harder.
-    {Technique::LockedCandidates, Technique::HiddenTriple},
-    {Technique::LockedCandidates, Technique::HiddenTriple},
-    // 08: more than singles, up to the hardest technique, and never stuck.
-    {Technique::LockedCandidates, Technique::XYWing},
-    // 09: an X-wing, a swordfish or an XY-wing is needed.
-    {Technique::XWing, Technique::XYWing},
-    // 10: the techniques stall; the player must try a digit and follow it
-    // through, or reason beyond them.
-    {Technique::Search, Technique::Search},
+    // 00 to 04: hidden singles in the boxes are enough.
+    {0, 12},
+    {0, 12},
+    {0, 12},
+    {0, 12},
+    {0, 12},
+    // 05: a hidden single along a row or column is needed.
+    {15, 15},
+    // 06: a naked single is needed.
+    {23, 23},
+    // 07: locked candidates, pairs, triples, X-wing, swordfish, XY-wing or
+    // XYZ-wing.
+    {26, 44},
+    // 08: unique rectangles, quads, jellyfish, W-wings and short chains.
+    {45, 63},
+    // 09: longer chains.
+    {64, 64},
+    // 10: long chains, forcing chains, or beyond reasoning.
+    {65, 255},
 };
 
 }  // namespace
 
-bool fitsLevel(int level, Technique rating) {
+bool fitsLevel(int level, const Rating& rating) {
   if (level < 0 || level > 10) return false;
+  if (rating.technique == Technique::NoSolution || rating.technique == Technique::Conflict) return false;
   const Band& band = kBands[level];
-  return rating >= band.easiest && rating <= band.hardest;
+  return rating.score >= band.lowest && rating.score <= band.highest;
 }

@@ -16,6 +16,6 @@ int firstFittingSeed(int level, int from, Placement* placements, unsigned char* 
   for (uint32_t seed = static_cast<uint32_t>(from);; ++seed) {
     const int code = static_cast<int32_t>(seed);
     prepareOneSolutionPuzzle(code, difficulty, placements, shown);
-    if (fitsLevel(level, rateGrid(givensString(placements, shown).c_str()).technique)) return code;
+    if (fitsLevel(level, rateGrid(givensString(placements, shown).c_str()))) return code;
   }
 }

@@ -61,8 +61,28 @@ std::string digitList(unsigned digits) {
 
 const char* techniqueName(Technique technique) {
   // Translators: the solving techniques, under the names puzzle books give them.
-  static const char* const kNames[] = {N_("Locked candidates"), N_("Naked pair"), N_("Hidden pair"), N_("Naked triple"),
-                                       N_("Hidden triple"),     N_("X-wing"),     N_("Swordfish"),   N_("XY-wing")};
+  static const char* const kNames[] = {N_("Locked candidates"),
+                                       N_("Naked pair"),
+                                       N_("Hidden pair"),
+                                       N_("Naked triple"),
+                                       N_("Hidden triple"),
+                                       N_("X-wing"),
+                                       N_("Swordfish"),
+                                       N_("XY-wing"),
+                                       N_("XYZ-wing"),
+                                       N_("Unique rectangle"),
+                                       N_("Naked quad"),
+                                       N_("Jellyfish"),
+                                       N_("Hidden quad"),
+                                       N_("W-wing"),
+                                       N_("X-chain"),
+                                       N_("XY-chain"),
+                                       N_("Alternating inference chain"),
+                                       N_("Forcing chain"),
+                                       N_("Cell forcing chain"),
+                                       N_("Unit forcing chain"),
+                                       N_("Dynamic forcing chain"),
+                                       N_("Nested forcing chain")};
   return _(kNames[static_cast<int>(technique) - static_cast<int>(Technique::LockedCandidates)]);
 }
 

@@ -34,21 +34,12 @@ bool fishOn(const DigitPlaces& places, uint32_t base, uint32_t cover, int digit,
     step.cells = inBase;
     step.digits = static_cast<uint16_t>(1u << digit);
     step.groups = groups;
+    step.baseGroups = 0;
+    forEachDigit(chosen, [&](int l) { step.baseGroups |= 1u << (base + l); });
     step.ruledOutCells = losing;
     step.ruledOut = step.digits;
     return true;
   });
-}
-
-// The tiles of a set, lowest first, until visit returns true.
-template <typename Visit>
-bool anyTile(TileSet tiles, Visit visit) {
-  while (!tiles.Empty()) {
-    const uint32_t tile = lowestTile(tiles);
-    if (visit(tile)) return true;
-    tiles &= ~tileBit(tile);
-  }
-  return false;
 }
 
 }  // namespace
@@ -58,7 +49,8 @@ bool findFish(const DigitPlaces& places, int size, LogicStep& step) {
   const uint32_t columns = firstGroup(GroupKind::Columns);
   for (int digit = 0; digit < 9; ++digit) {
     if (fishOn(places, rows, columns, digit, size, step) || fishOn(places, columns, rows, digit, size, step)) {
-      step.technique = size == 2 ? Technique::XWing : Technique::Swordfish;
+      constexpr Technique kFish[] = {Technique::XWing, Technique::Swordfish, Technique::Jellyfish};
+      step.technique = kFish[size - 2];
       return true;
     }
   }
@@ -69,11 +61,11 @@ bool findFish(const DigitPlaces& places, int size, LogicStep& step) {
 // and z: whichever the pivot holds, one of the two holds z, so z is ruled
 // out of every cell that sees both.
 bool findXYWing(const LogicBoard& board, LogicStep& step) {
-  TileSet twoOptions, withDigit[9];
+  TileSet twoOptions;
   for (uint32_t tile = 0; tile < kTiles; ++tile) {
     if (digitCount(board.options[tile]) == 2) twoOptions |= tileBit(tile);
-    forEachDigit(board.options[tile], [&](int d) { withDigit[d] |= tileBit(tile); });
   }
+  const DigitCells withDigit = digitCells(board);
   return anyTile(twoOptions, [&](uint32_t pivot) {
     const unsigned xy = board.options[pivot];
     const TileSet wings = kGeometry.peerBits[pivot] & twoOptions;
@@ -85,9 +77,10 @@ bool findXYWing(const LogicBoard& board, LogicStep& step) {
       return anyTile(wings, [&](uint32_t second) {
         if (board.options[second] != yz) return false;
         const TileSet losing =
-            kGeometry.peerBits[first] & kGeometry.peerBits[second] & withDigit[lowestDigit(z)] & ~tileBit(pivot);
+            kGeometry.peerBits[first] & kGeometry.peerBits[second] & withDigit.of[lowestDigit(z)] & ~tileBit(pivot);
         if (losing.Empty()) return false;
         step.technique = Technique::XYWing;
+        step.pivot = static_cast<int8_t>(pivot);
         step.cells = tileBit(pivot) | tileBit(first) | tileBit(second);
         step.digits = static_cast<uint16_t>(xy | z);
         step.groups = 0;
@@ -95,6 +88,91 @@ bool findXYWing(const LogicBoard& board, LogicStep& step) {
         step.ruledOut = static_cast<uint16_t>(z);
         return true;
       });
+    });
+  });
+}
+
+// A pivot with candidates x, y and z, one peer with x and z, another with y
+// and z: one of the three holds z, so z is ruled out of every cell that sees
+// all three.
+bool findXYZWing(const LogicBoard& board, LogicStep& step) {
+  TileSet twoOptions, threeOptions;
+  for (uint32_t tile = 0; tile < kTiles; ++tile) {
+    const int count = digitCount(board.options[tile]);
+    if (count == 2) twoOptions |= tileBit(tile);
+    if (count == 3) threeOptions |= tileBit(tile);
+  }
+  const DigitCells withDigit = digitCells(board);
+  return anyTile(threeOptions, [&](uint32_t pivot) {
+    const unsigned xyz = board.options[pivot];
+    const TileSet wings = kGeometry.peerBits[pivot] & twoOptions;
+    return anyTile(wings, [&](uint32_t first) {
+      const unsigned xz = board.options[first];
+      if ((xz & ~xyz) != 0) return false;
+      return anyTile(wings & tilesFrom(first + 1), [&](uint32_t second) {
+        const unsigned yz = board.options[second];
+        const unsigned z = xz & yz;
+        if ((yz & ~xyz) != 0 || digitCount(z) != 1) return false;
+        const TileSet losing = kGeometry.peerBits[pivot] & kGeometry.peerBits[first] & kGeometry.peerBits[second] &
+                               withDigit.of[lowestDigit(z)];
+        if (losing.Empty()) return false;
+        step.technique = Technique::XYZWing;
+        step.pivot = static_cast<int8_t>(pivot);
+        step.cells = tileBit(pivot) | tileBit(first) | tileBit(second);
+        step.digits = static_cast<uint16_t>(xyz);
+        step.groups = 0;
+        step.ruledOutCells = losing;
+        step.ruledOut = static_cast<uint16_t>(z);
+        return true;
+      });
+    });
+  });
+}
+
+// Two cells with the same two candidates w and x that do not see each
+// other, and a group where x has two places, one seeing each cell: one of
+// those places holds x, so one of the cells holds w, and w is ruled out of
+// every cell that sees both.
+bool findWWing(const LogicBoard& board, LogicStep& step) {
+  TileSet twoOptions;
+  for (uint32_t tile = 0; tile < kTiles; ++tile) {
+    if (digitCount(board.options[tile]) == 2) twoOptions |= tileBit(tile);
+  }
+  const DigitCells withDigit = digitCells(board);
+  const DigitPlaces places = digitPlaces(board);
+  return anyTile(twoOptions, [&](uint32_t first) {
+    const unsigned wx = board.options[first];
+    return anyTile(twoOptions & tilesFrom(first + 1) & ~kGeometry.peerBits[first], [&](uint32_t second) {
+      if (board.options[second] != wx) return false;
+      for (int x : {lowestDigit(wx), 31 - __builtin_clz(wx)}) {
+        const int w = lowestDigit(wx & ~(1u << x));
+        const TileSet losing = kGeometry.peerBits[first] & kGeometry.peerBits[second] & withDigit.of[w];
+        if (losing.Empty()) continue;
+        for (uint32_t g = 0; g < 27; ++g) {
+          if (digitCount(places.of[g][x]) != 2) continue;
+          const TileSet link = groupCells(g, places.of[g][x]);
+          if (!(link & (tileBit(first) | tileBit(second))).Empty()) continue;
+          const uint32_t p = lowestTile(link), q = lowestTile(link & ~tileBit(p));
+          const TileSet seesFirst = kGeometry.peerBits[first], seesSecond = kGeometry.peerBits[second];
+          const bool straight = !(seesFirst & tileBit(p)).Empty() && !(seesSecond & tileBit(q)).Empty();
+          const bool crossed = !(seesFirst & tileBit(q)).Empty() && !(seesSecond & tileBit(p)).Empty();
+          if (!straight && !crossed) continue;
+          const uint32_t nearFirst = straight ? p : q, nearSecond = straight ? q : p;
+          step.technique = Technique::WWing;
+          step.cells = tileBit(first) | tileBit(second) | link;
+          step.digits = static_cast<uint16_t>(wx);
+          step.groups = 1u << g;
+          step.ruledOutCells = losing;
+          step.ruledOut = static_cast<uint16_t>(1u << w);
+          const auto node = [](uint32_t cell, int digit, bool on) {
+            return ChainNode{static_cast<int8_t>(cell), static_cast<int8_t>(digit), on};
+          };
+          step.chain = {node(first, w, false), node(first, x, true),       node(nearFirst, x, false),
+                        node(nearSecond, x, true), node(second, x, false), node(second, w, true)};
+          return true;
+        }
+      }
+      return false;
     });
   });
 }

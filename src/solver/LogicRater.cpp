@@ -6,6 +6,7 @@
 #include "solver/DigitMask.h"
 #include "solver/LogicBoard.h"
 #include "solver/SolutionCounter.h"
+#include "solver/StepScore.h"
 
 LogicBoard::LogicBoard() {
   std::fill(std::begin(value), std::end(value), int8_t{-1});
@@ -34,6 +35,14 @@ DigitPlaces digitPlaces(const LogicBoard& board) {
     }
   }
   return places;
+}
+
+DigitCells digitCells(const LogicBoard& board) {
+  DigitCells cells;
+  for (uint32_t tile = 0; tile < kTiles; ++tile) {
+    forEachDigit(board.options[tile], [&](int d) { cells.of[d] |= tileBit(tile); });
+  }
+  return cells;
 }
 
 TileSet groupCells(uint32_t group, unsigned positions) {
@@ -97,8 +106,23 @@ Progress findHiddenSingle(const LogicBoard& board, LogicStep& step) {
   return Progress::Stalled;
 }
 
+// Whether the puzzle has exactly one solution, asked the first time a
+// technique needs to know.
+class Uniqueness {
+ public:
+  explicit Uniqueness(const char* puzzle) : puzzle_(puzzle) {}
+  bool operator()() {
+    if (known_ < 0) known_ = countSolutions(puzzle_, 2) == 1 ? 1 : 0;
+    return known_ == 1;
+  }
+
+ private:
+  const char* puzzle_;
+  int known_ = -1;
+};
+
 // The easiest step the board offers.
-Progress findStep(const LogicBoard& board, LogicStep& step) {
+Progress findStep(const LogicBoard& board, Uniqueness& unique, LogicStep& step) {
   Progress found = findNakedSingle(board, step);
   if (found != Progress::Stalled) return found;
   found = findHiddenSingle(board, step);
@@ -107,17 +131,90 @@ Progress findStep(const LogicBoard& board, LogicStep& step) {
   const bool any = findLockedCandidates(places, step) || findNakedSubset(board, 2, step) ||
                    findHiddenSubset(board, places, 2, step) || findNakedSubset(board, 3, step) ||
                    findHiddenSubset(board, places, 3, step) || findFish(places, 2, step) || findFish(places, 3, step) ||
-                   findXYWing(board, step);
+                   findXYWing(board, step) || findXYZWing(board, step) ||
+                   (unique() && findUniqueRectangle(board, step)) || findNakedSubset(board, 4, step) ||
+                   findFish(places, 4, step) || findHiddenSubset(board, places, 4, step) || findWWing(board, step) ||
+                   findChain(board, step) || findForcingChain(board, false, step) ||
+                   findForcingChain(board, true, step);
   return any ? Progress::Step : Progress::Stalled;
 }
+
+// A step's score: a chain's comes with it.
+int scoreOf(const LogicStep& step) {
+  if (step.technique == Technique::WWing) return 63;
+  if (step.score > 0) return step.score;
+  return fixedScore(step);
+}
+
+// The score of a grid that singles finish, as a player who looks for hidden
+// singles in the boxes first, then along the lines, and for naked singles
+// last would take them: the hardest kind of single that order needs.
+int singlesScore(LogicBoard board) {
+  int score = 0;
+  while (board.empty > 0) {
+    int cell = -1, digit = -1, kind = 23;
+    for (uint32_t pass = 0; pass < 2 && cell < 0; ++pass) {
+      const uint32_t from = pass == 0 ? 18 : 0, to = pass == 0 ? 27 : 18;
+      for (uint32_t g = from; g < to && cell < 0; ++g) {
+        unsigned once = 0, twice = 0;
+        for (uint32_t tile : kGeometry.groupTiles[g]) {
+          twice |= once & board.options[tile];
+          once |= board.options[tile];
+        }
+        if ((once & ~twice) == 0) continue;
+        digit = lowestDigit(once & ~twice);
+        for (uint32_t tile : kGeometry.groupTiles[g]) {
+          if ((board.options[tile] >> digit) & 1u) cell = static_cast<int>(tile);
+        }
+        kind = pass == 0 ? 12 : 15;
+      }
+    }
+    for (uint32_t tile = 0; tile < kTiles && cell < 0; ++tile) {
+      if (digitCount(board.options[tile]) == 1) {
+        cell = static_cast<int>(tile);
+        digit = lowestDigit(board.options[tile]);
+      }
+    }
+    if (cell < 0) break;
+    board.Place(static_cast<uint32_t>(cell), digit);
+    score = std::max(score, kind);
+  }
+  return score;
+}
+
+// Beyond every technique: a puzzle that needs a search scores at least this.
+constexpr int kSearchScore = 100;
 
 }  // namespace
 
 const char* techniqueWord(Technique technique) {
-  static const char* const kWords[] = {
-      "naked-single",  "hidden-single", "locked-candidates", "naked-pair", "hidden-pair", "naked-triple",
-      "hidden-triple", "x-wing",        "swordfish",         "xy-wing",    "search",      "no-solution",
-      "conflict"};
+  static const char* const kWords[] = {"naked-single",
+                                       "hidden-single",
+                                       "locked-candidates",
+                                       "naked-pair",
+                                       "hidden-pair",
+                                       "naked-triple",
+                                       "hidden-triple",
+                                       "x-wing",
+                                       "swordfish",
+                                       "xy-wing",
+                                       "xyz-wing",
+                                       "unique-rectangle",
+                                       "naked-quad",
+                                       "jellyfish",
+                                       "hidden-quad",
+                                       "w-wing",
+                                       "x-chain",
+                                       "xy-chain",
+                                       "alternating-chain",
+                                       "forcing-chain",
+                                       "cell-forcing-chain",
+                                       "unit-forcing-chain",
+                                       "dynamic-forcing-chain",
+                                       "nested-forcing-chain",
+                                       "search",
+                                       "no-solution",
+                                       "conflict"};
   return kWords[static_cast<int>(technique)];
 }
 
@@ -128,14 +225,17 @@ Rating rateGrid(const char* puzzle, std::vector<LogicStep>* steps) {
     if (c >= '1' && c <= '9' && !board.Place(cell, c - '1')) return Rating{Technique::Conflict, 0};
   }
   Rating rating{Technique::NakedSingle, 0};
+  Uniqueness unique(puzzle);
+  const LogicBoard givens = board;
   while (board.empty > 0) {
     LogicStep step;
-    const Progress found = findStep(board, step);
+    const Progress found = findStep(board, unique, step);
     if (found == Progress::Contradiction) return Rating{Technique::NoSolution, rating.steps};
     if (found == Progress::Stalled) {
       // The techniques are sound, so only a search can tell a grid they
       // cannot finish from one that has no solution at all.
       rating.technique = countSolutions(puzzle, 1) == 0 ? Technique::NoSolution : Technique::Search;
+      if (rating.technique == Technique::Search) rating.score = std::max(rating.score, kSearchScore);
       return rating;
     }
     if (step.cell >= 0) {
@@ -143,9 +243,12 @@ Rating rateGrid(const char* puzzle, std::vector<LogicStep>* steps) {
     } else {
       board.RuleOut(step.ruledOutCells, step.ruledOut);
     }
+    step.score = static_cast<uint8_t>(scoreOf(step));
     rating.technique = std::max(rating.technique, step.technique);
+    rating.score = std::max(rating.score, static_cast<int>(step.score));
     ++rating.steps;
-    if (steps) steps->push_back(step);
+    if (steps) steps->push_back(std::move(step));
   }
+  if (rating.technique <= Technique::HiddenSingle) rating.score = singlesScore(givens);
   return rating;
 }

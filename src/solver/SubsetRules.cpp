@@ -63,7 +63,8 @@ bool hiddenIn(const LogicBoard& board, const DigitPlaces& places, uint32_t group
 bool findNakedSubset(const LogicBoard& board, int size, LogicStep& step) {
   for (uint32_t group = 0; group < 27; ++group) {
     if (nakedIn(board, group, size, step)) {
-      step.technique = size == 2 ? Technique::NakedPair : Technique::NakedTriple;
+      constexpr Technique kNaked[] = {Technique::NakedPair, Technique::NakedTriple, Technique::NakedQuad};
+      step.technique = kNaked[size - 2];
       step.groups = 1u << group;
       return true;
     }
@@ -74,7 +75,8 @@ bool findNakedSubset(const LogicBoard& board, int size, LogicStep& step) {
 bool findHiddenSubset(const LogicBoard& board, const DigitPlaces& places, int size, LogicStep& step) {
   for (uint32_t group = 0; group < 27; ++group) {
     if (hiddenIn(board, places, group, size, step)) {
-      step.technique = size == 2 ? Technique::HiddenPair : Technique::HiddenTriple;
+      constexpr Technique kHidden[] = {Technique::HiddenPair, Technique::HiddenTriple, Technique::HiddenQuad};
+      step.technique = kHidden[size - 2];
       step.groups = 1u << group;
       return true;
     }

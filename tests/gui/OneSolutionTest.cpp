@@ -37,7 +37,7 @@ TEST_F(OneSolutionTest, CtrlNAndTheMenuItemMakeALockedOneSolutionPuzzleOfTheLeve
       previous = seed;
       EXPECT_EQ(code(), makeOneSolutionCode(level, seed));
       EXPECT_EQ(gridText(), gui::puzzleOf(code()));
-      EXPECT_TRUE(fitsLevel(level, rateGrid(gridText().c_str()).technique)) << code();
+      EXPECT_TRUE(fitsLevel(level, rateGrid(gridText().c_str()))) << code();
       for (int c = 0; c < 81; ++c) EXPECT_EQ(cell(c / 9, c % 9).get_editable(), gridText()[c] == '0') << c;
       press(GDK_z, GDK_CONTROL_MASK);
       EXPECT_EQ(look() + window.get_title(), before);
