@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "play/ExplainWords.h"
 
+#include <iterator>
+
 #include "shell/Translation.h"
 #include "solver/DigitMask.h"
 
@@ -87,31 +89,31 @@ std::string linesName(uint32_t lines) {
 }
 
 std::string techniqueName(Technique technique) {
-  switch (technique) {
-    // Translators: the solving techniques, under the names puzzle books give them.
-    case Technique::NakedSingle:
-      return _("Naked single");
-    case Technique::HiddenSingle:
-      return _("Hidden single");
-    case Technique::LockedCandidates:
-      return _("Locked candidates");
-    case Technique::NakedPair:
-      return _("Naked pair");
-    case Technique::HiddenPair:
-      return _("Hidden pair");
-    case Technique::NakedTriple:
-      return _("Naked triple");
-    case Technique::HiddenTriple:
-      return _("Hidden triple");
-    case Technique::XWing:
-      return _("X-wing");
-    case Technique::Swordfish:
-      return _("Swordfish");
-    case Technique::XYWing:
-      return _("XY-wing");
-    default:
-      break;
-  }
-  // A technique without a name of its own yet goes by the command line's word.
-  return techniqueWord(technique);
+  // Translators: the solving techniques, under the names puzzle books give them.
+  static const char* const kNames[] = {N_("Naked single"),
+                                       N_("Hidden single"),
+                                       N_("Locked candidates"),
+                                       N_("Naked pair"),
+                                       N_("Hidden pair"),
+                                       N_("Naked triple"),
+                                       N_("Hidden triple"),
+                                       N_("X-wing"),
+                                       N_("Swordfish"),
+                                       N_("XY-wing"),
+                                       N_("XYZ-wing"),
+                                       N_("Unique rectangle"),
+                                       N_("Naked quad"),
+                                       N_("Jellyfish"),
+                                       N_("Hidden quad"),
+                                       N_("W-wing"),
+                                       N_("X-chain"),
+                                       N_("XY-chain"),
+                                       N_("Alternating inference chain"),
+                                       N_("Forcing chain"),
+                                       N_("Cell forcing chain"),
+                                       N_("Unit forcing chain"),
+                                       N_("Dynamic forcing chain"),
+                                       N_("Nested forcing chain")};
+  static_assert(std::size(kNames) == static_cast<std::size_t>(Technique::Search), "a name for every technique");
+  return _(kNames[static_cast<int>(technique)]);
 }

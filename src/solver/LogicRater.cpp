@@ -114,10 +114,33 @@ Progress findStep(const LogicBoard& board, LogicStep& step) {
 }  // namespace
 
 const char* techniqueWord(Technique technique) {
-  static const char* const kWords[] = {
-      "naked-single",  "hidden-single", "locked-candidates", "naked-pair", "hidden-pair", "naked-triple",
-      "hidden-triple", "x-wing",        "swordfish",         "xy-wing",    "search",      "no-solution",
-      "conflict"};
+  static const char* const kWords[] = {"naked-single",
+                                       "hidden-single",
+                                       "locked-candidates",
+                                       "naked-pair",
+                                       "hidden-pair",
+                                       "naked-triple",
+                                       "hidden-triple",
+                                       "x-wing",
+                                       "swordfish",
+                                       "xy-wing",
+                                       "xyz-wing",
+                                       "unique-rectangle",
+                                       "naked-quad",
+                                       "jellyfish",
+                                       "hidden-quad",
+                                       "w-wing",
+                                       "x-chain",
+                                       "xy-chain",
+                                       "alternating-chain",
+                                       "forcing-chain",
+                                       "cell-forcing-chain",
+                                       "unit-forcing-chain",
+                                       "dynamic-forcing-chain",
+                                       "nested-forcing-chain",
+                                       "search",
+                                       "no-solution",
+                                       "conflict"};
   return kWords[static_cast<int>(technique)];
 }
 
