@@ -42,6 +42,28 @@ bool fishOn(const DigitPlaces& places, uint32_t base, uint32_t cover, int digit,
   });
 }
 
+// The cells left with exactly count candidates.
+TileSet cellsWithOptions(const LogicBoard& board, int count) {
+  TileSet cells;
+  for (uint32_t tile = 0; tile < kTiles; ++tile) {
+    if (digitCount(board.options[tile]) == count) cells |= tileBit(tile);
+  }
+  return cells;
+}
+
+// A wing's step: its pivot and two wings, the digits they hold, and the
+// digit z ruled out of the cells in losing.
+void wingStep(Technique technique, uint32_t pivot, uint32_t first, uint32_t second, unsigned digits, unsigned z,
+              const TileSet& losing, LogicStep& step) {
+  step.technique = technique;
+  step.pivot = static_cast<int8_t>(pivot);
+  step.cells = tileBit(pivot) | tileBit(first) | tileBit(second);
+  step.digits = static_cast<uint16_t>(digits);
+  step.groups = 0;
+  step.ruledOutCells = losing;
+  step.ruledOut = static_cast<uint16_t>(z);
+}
+
 }  // namespace
 
 bool findFish(const DigitPlaces& places, int size, LogicStep& step) {
@@ -61,10 +83,7 @@ bool findFish(const DigitPlaces& places, int size, LogicStep& step) {
 // and z: whichever the pivot holds, one of the two holds z, so z is ruled
 // out of every cell that sees both.
 bool findXYWing(const LogicBoard& board, LogicStep& step) {
-  TileSet twoOptions;
-  for (uint32_t tile = 0; tile < kTiles; ++tile) {
-    if (digitCount(board.options[tile]) == 2) twoOptions |= tileBit(tile);
-  }
+  const TileSet twoOptions = cellsWithOptions(board, 2);
   const DigitCells withDigit = digitCells(board);
   return anyTile(twoOptions, [&](uint32_t pivot) {
     const unsigned xy = board.options[pivot];
@@ -79,13 +98,7 @@ bool findXYWing(const LogicBoard& board, LogicStep& step) {
         const TileSet losing =
             kGeometry.peerBits[first] & kGeometry.peerBits[second] & withDigit.of[lowestDigit(z)] & ~tileBit(pivot);
         if (losing.Empty()) return false;
-        step.technique = Technique::XYWing;
-        step.pivot = static_cast<int8_t>(pivot);
-        step.cells = tileBit(pivot) | tileBit(first) | tileBit(second);
-        step.digits = static_cast<uint16_t>(xy | z);
-        step.groups = 0;
-        step.ruledOutCells = losing;
-        step.ruledOut = static_cast<uint16_t>(z);
+        wingStep(Technique::XYWing, pivot, first, second, xy | z, z, losing, step);
         return true;
       });
     });
@@ -96,14 +109,9 @@ bool findXYWing(const LogicBoard& board, LogicStep& step) {
 // and z: one of the three holds z, so z is ruled out of every cell that sees
 // all three.
 bool findXYZWing(const LogicBoard& board, LogicStep& step) {
-  TileSet twoOptions, threeOptions;
-  for (uint32_t tile = 0; tile < kTiles; ++tile) {
-    const int count = digitCount(board.options[tile]);
-    if (count == 2) twoOptions |= tileBit(tile);
-    if (count == 3) threeOptions |= tileBit(tile);
-  }
+  const TileSet twoOptions = cellsWithOptions(board, 2);
   const DigitCells withDigit = digitCells(board);
-  return anyTile(threeOptions, [&](uint32_t pivot) {
+  return anyTile(cellsWithOptions(board, 3), [&](uint32_t pivot) {
     const unsigned xyz = board.options[pivot];
     const TileSet wings = kGeometry.peerBits[pivot] & twoOptions;
     return anyTile(wings, [&](uint32_t first) {
@@ -116,13 +124,7 @@ bool findXYZWing(const LogicBoard& board, LogicStep& step) {
         const TileSet losing = kGeometry.peerBits[pivot] & kGeometry.peerBits[first] & kGeometry.peerBits[second] &
                                withDigit.of[lowestDigit(z)];
         if (losing.Empty()) return false;
-        step.technique = Technique::XYZWing;
-        step.pivot = static_cast<int8_t>(pivot);
-        step.cells = tileBit(pivot) | tileBit(first) | tileBit(second);
-        step.digits = static_cast<uint16_t>(xyz);
-        step.groups = 0;
-        step.ruledOutCells = losing;
-        step.ruledOut = static_cast<uint16_t>(z);
+        wingStep(Technique::XYZWing, pivot, first, second, xyz, z, losing, step);
         return true;
       });
     });
@@ -134,10 +136,7 @@ bool findXYZWing(const LogicBoard& board, LogicStep& step) {
 // those places holds x, so one of the cells holds w, and w is ruled out of
 // every cell that sees both.
 bool findWWing(const LogicBoard& board, LogicStep& step) {
-  TileSet twoOptions;
-  for (uint32_t tile = 0; tile < kTiles; ++tile) {
-    if (digitCount(board.options[tile]) == 2) twoOptions |= tileBit(tile);
-  }
+  const TileSet twoOptions = cellsWithOptions(board, 2);
   const DigitCells withDigit = digitCells(board);
   const DigitPlaces places = digitPlaces(board);
   return anyTile(twoOptions, [&](uint32_t first) {
